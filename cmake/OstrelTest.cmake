@@ -1,0 +1,17 @@
+# ostrel_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# One QTest executable registered with CTest, run headless with a pinned locale.
+function(ostrel_add_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
+    target_compile_definitions(${name} PRIVATE
+        OSTREL_DB_TEMPLATES="${OSTREL_DB_TEMPLATES}"
+        OSTREL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=en_US.UTF-8;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+        TIMEOUT 300)
+    if(TARGET ostrel_databases)
+        add_dependencies(${name} ostrel_databases)
+    endif()
+endfunction()
