@@ -37,6 +37,9 @@ QString standardDescription(int32_t number)
     }
 }
 
-void raise(int32_t number, const QString& description) { throw Error(number, description); }
+void raise(int32_t number, const QString& description)
+{
+    throw Error(number, description);
+}
 
 } // namespace vbrt

@@ -10,10 +10,14 @@ namespace vbrt {
 // Base of the numbers that objects raise for their own errors.
 inline constexpr int32_t vbObjectError = -2147221504;
 
-inline constexpr int32_t objectError(int32_t n) { return vbObjectError + n; }
+inline constexpr int32_t objectError(int32_t n)
+{
+    return vbObjectError + n;
+}
 
 // Run-time error numbers the program relies on.
-enum ErrNo : int32_t {
+enum ErrNo : int32_t
+{
     ErrInvalidCall = 5,
     ErrOverflow = 6,
     ErrSubscript = 9,

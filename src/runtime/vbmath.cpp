@@ -35,7 +35,10 @@ double log(double x)
     return std::log(x);
 }
 
-double exp(double x) { return finite(std::exp(x)); }
+double exp(double x)
+{
+    return finite(std::exp(x));
+}
 
 double sqrt(double x)
 {

@@ -24,13 +24,27 @@ private slots:
         QFETCH(int, expected);
         try {
             switch (which) {
-            case 0: vbrt::div(1, 0); break;
-            case 1: vbrt::div(0, 0); break;
-            case 2: vbrt::log(0); break;
-            case 3: vbrt::sqrt(-1); break;
-            case 4: vbrt::pow(-2, 0.5); break;
-            case 5: vbrt::single(1e39); break;
-            case 6: vbrt::exp(1000); break;
+            case 0:
+                vbrt::div(1, 0);
+                break;
+            case 1:
+                vbrt::div(0, 0);
+                break;
+            case 2:
+                vbrt::log(0);
+                break;
+            case 3:
+                vbrt::sqrt(-1);
+                break;
+            case 4:
+                vbrt::pow(-2, 0.5);
+                break;
+            case 5:
+                vbrt::single(1e39);
+                break;
+            case 6:
+                vbrt::exp(1000);
+                break;
             }
             QFAIL("no error raised");
         } catch (const vbrt::Error& e) {
