@@ -25,10 +25,11 @@ struct Locale
     DateOrder dateOrder = DateOrder::MDY;
     // Two-digit years map into the hundred years that end with this one (29 -> 2029, 30 -> 1930).
     int twoDigitYearPivot = 2029;
-    std::array<QString, 12> monthNames;
+    std::array<QString, 12> monthNames = englishMonthNames();
 
     // The default: US English, whatever the system locale says.
-    static Locale enUS();
+    static Locale enUS() { return Locale(); }
+    static std::array<QString, 12> englishMonthNames();
 };
 
 const Locale& locale();
