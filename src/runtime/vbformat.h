@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringView>
 
+#include <concepts>
+#include <type_traits>
+
 // Number and date texts as the program shows them, with the process-wide vbrt::locale().
 namespace vbrt {
 
@@ -13,6 +16,17 @@ namespace vbrt {
 // A value that rounds to zero never shows a sign. Other patterns raise 5.
 QString format(double value, QStringView pattern);
 QString format(float value, QStringView pattern);
+// Whole numbers (Integer and Long values, counts) format exactly as the double they equal.
+template <std::integral T>
+requires(!std::same_as<T, bool>) QString format(T value, QStringView pattern)
+{
+    return format(static_cast<double>(value), pattern);
+}
+// Patterns written as plain literals: format(x, "#,##0").
+template <typename V> QString format(V value, const char* pattern)
+{
+    return format(value, QStringView(QString::fromLatin1(pattern)));
+}
 
 // The value with `decimals` decimals, a leading zero, '-' for negatives and grouping.
 QString formatNumber(double value, int decimals);
@@ -23,15 +37,27 @@ QString formatNumber(double value, int decimals);
 QString formatDate(const QDateTime& value, QStringView pattern);
 // Formats a typed date text; text that is no date comes back unchanged, "" stays "".
 QString formatDate(const QString& text, QStringView pattern);
+inline QString formatDate(const QDateTime& value, const char* pattern)
+{
+    return formatDate(value, QStringView(QString::fromLatin1(pattern)));
+}
+inline QString formatDate(const QString& text, const char* pattern)
+{
+    return formatDate(text, QStringView(QString::fromLatin1(pattern)));
+}
 
 // Plain number text: 15 (double) or 7 (float) significant digits, ties away from zero, no
 // trailing zeros, leading zero kept; exponent form only below 1E-04 or from 1E+15 (1E+07).
 QString cstr(double value);
 QString cstr(float value);
 QString cstr(qint64 value);
-inline QString cstr(int value)
+template <std::integral T>
+requires(!std::same_as<T, bool>) QString cstr(T value)
 {
-    return cstr(static_cast<qint64>(value));
+    if constexpr (std::is_unsigned_v<T>)
+        return QString::number(static_cast<quint64>(value));
+    else
+        return cstr(static_cast<qint64>(value));
 }
 
 } // namespace vbrt

@@ -214,11 +214,28 @@ private slots:
         QCOMPARE(vbrt::cstr(int16_t(-32768)), QStringLiteral("-32768"));
         QCOMPARE(vbrt::cstr(vbrt::objectError(2079)), QStringLiteral("-2147219425"));
         QCOMPARE(vbrt::cstr(qint64(1) << 40), QStringLiteral("1099511627776"));
+        QCOMPARE(vbrt::cstr(qsizetype(12)), QStringLiteral("12"));
+        QCOMPARE(vbrt::cstr(18446744073709551615ull), QStringLiteral("18446744073709551615"));
+        // The living-area rewrite formats the stored whole number.
+        QCOMPARE(vbrt::format(int16_t(1234), u"#,##0"), QStringLiteral("1,234"));
+        QCOMPARE(vbrt::format(-2147483647 - 1, u"#,##0"), QStringLiteral("-2,147,483,648"));
         // Concatenation where the original added text to a number.
         QCOMPARE(QStringLiteral("You have entered ") + vbrt::cstr(13) +
                      QStringLiteral(" bedrooms.  This is unusual.  Do you really want this value?"),
                  QStringLiteral("You have entered 13 bedrooms.  This is unusual.  Do you really "
                                 "want this value?"));
+    }
+
+    // Callers write patterns as plain literals as well as QStrings.
+    void patternsAsLiterals()
+    {
+        QCOMPARE(vbrt::format(1500.0, "#,##0"), QStringLiteral("1,500"));
+        QCOMPARE(vbrt::format(0.45f, "0.0"), QStringLiteral("0.5"));
+        QCOMPARE(vbrt::format(short(1234), "#,##0"), QStringLiteral("1,234"));
+        QCOMPARE(vbrt::format(2.5, QStringLiteral("#,##0")), QStringLiteral("3"));
+        const QDateTime t(QDate(2026, 1, 5), QTime(9, 7));
+        QCOMPARE(vbrt::formatDate(t, "M/D/YY h:mm"), QStringLiteral("1/5/26 9:07"));
+        QCOMPARE(vbrt::formatDate("1/5/2026", "MMMM D, YYYY"), QStringLiteral("January 5, 2026"));
     }
 
     void formatDate_data()
@@ -242,6 +259,13 @@ private slots:
         QTest::newRow("grid 2009") << at(2009, 3, 4, 23, 59) << grid << "3/4/09 23:59";
         QTest::newRow("report") << at(2026, 1, 5, 0, 0) << report << "January 5, 2026";
         QTest::newRow("null") << QDateTime() << log << "";
+    }
+    void formatDatePatternErrors()
+    {
+        const QDateTime t(QDate(2026, 1, 5), QTime(9, 7));
+        QCOMPARE(errorOf([&] { vbrt::formatDate(t, u"dddd"); }), 5);
+        QCOMPARE(errorOf([&] { vbrt::formatDate(t, u"m/d/y"); }), 5);
+        QCOMPARE(errorOf([&] { vbrt::formatDate(t, u"hhh"); }), 5);
     }
     void formatDate()
     {
