@@ -1,7 +1,29 @@
-#include <cstdio>
+#include "ErrorReport.h"
+#include "MDIMain.h"
+#include "ProgramState.h"
+#include "QtDialogs.h"
+#include "vberror.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    std::puts("The main window is not built yet.");
-    return 0;
+    Application app(argc, argv);
+    Application::setApplicationName(ProgramState::title());
+    Application::setApplicationVersion(QStringLiteral(OSTREL_VERSION));
+
+    platform::QtDialogs dialogs;
+    ProgramState state(Application::applicationDirPath(), dialogs);
+    app.setUnhandledErrorSink([&state](const vbrt::Error& error) {
+        reportUnhandledError(state, error);
+    });
+
+    MDIMain window(state);
+    try {
+        window.MDIForm_Load();
+    } catch (...) {
+        state.endProgram = [] {};
+        reportUnhandledError(state, toError(std::current_exception()));
+        return 1;
+    }
+    window.show();
+    return app.exec();
 }

@@ -64,8 +64,7 @@ CREATE INDEX TechniciansByName ON Technicians (TechName);
 CREATE TABLE [House Leakage Tests] (
     HltID INTEGER PRIMARY KEY AUTOINCREMENT,
     ClientId INTEGER NOT NULL,
-    -- A save that has no valid date leaves the column out and gets the local time it ran.
-    HltTestDate DATETIME DEFAULT (strftime('%Y-%m-%dT%H:%M:%S', 'now', 'localtime')),
+    HltTestDate DATETIME,                       -- NULL when the date box held no valid date
     TechName TEXT(50) COLLATE NOCASE,
     HltUserID TEXT(10) COLLATE NOCASE,          -- the technician's test number
     HltTestType INTEGER,                        -- 0 multi-point, 1 single-point

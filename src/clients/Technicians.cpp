@@ -1,0 +1,7 @@
+#include "Technicians.h"
+
+#include "frmHVACMain.h"
+
+Technicians::Technicians(frmHVACMain& form) : m_form(form) {}
+
+void Technicians::RefreshTechnician() {}

@@ -1,0 +1,1 @@
+// The library holds only the generated layout headers.

@@ -1,0 +1,46 @@
+#include "MDIMain.h"
+
+#include "ProgramState.h"
+#include "frmHVACMain.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+MDIMain::MDIMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("MDIMain"));
+    setWindowTitle(ProgramState::title());
+    m_area = new QMdiArea(this);
+    setCentralWidget(m_area);
+}
+
+MDIMain::~MDIMain()
+{
+    if (!m_unloaded && m_form) {
+        m_form->Form_QueryUnload();
+        m_form->Form_Unload();
+    }
+}
+
+void MDIMain::MDIForm_Load()
+{
+    m_form = new frmHVACMain(m_state);
+    m_form->Form_Initialize();
+    m_child = m_area->addSubWindow(m_form, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                               Qt::WindowTitleHint);
+    m_child->show();
+    m_child->move(0, 0);
+    const QSize frame = m_child->size();
+    resize(frame.width() + 4, frame.height() + 4);
+}
+
+void MDIMain::closeEvent(QCloseEvent* event)
+{
+    if (m_form && !m_unloaded) {
+        m_form->Form_QueryUnload();
+        m_form->Form_Unload();
+        m_unloaded = true;
+    }
+    event->accept();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ProgramLog.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace platform {
+class Dialogs;
+}
+
+// The program-wide state of one run. The main window creates one and hands it to every part
+// of the program; tests build a fresh one each.
+struct ProgramState
+{
+    ProgramState(QString programFolder, platform::Dialogs& dialogs);
+    ~ProgramState();
+
+    ProgramState(const ProgramState&) = delete;
+    ProgramState& operator=(const ProgramState&) = delete;
+
+    // The program's folder: the databases, pictures, log and media library live there.
+    const QString programFolder;
+    platform::Dialogs& dialogs;
+
+    ProgramLog gLog;
+    QString gstrErrorLoggedNote;
+    QSqlDatabase gcnnUser;
+    int32_t gintClientID = -1;
+    int16_t gintBlowerCount = 1;
+    int16_t gintHLFirstRowTop = 0;
+    int16_t gintHLRowPitch = 0;
+
+    // Ends the program after an error no handler took; tests replace it.
+    std::function<void()> endProgram;
+
+    QString path(const QString& fileName) const { return programFolder + '/' + fileName; }
+    // The name every message box carries as its caption.
+    static QString title();
+    // A connection name unique to this run, so several runs can live in one test process.
+    QString connectionName() const { return m_connectionName; }
+
+private:
+    QString m_connectionName;
+};

@@ -1,0 +1,195 @@
+#include "frmHVACMain.h"
+
+#include "ClientRecords.h"
+#include "CurrentClimate.h"
+#include "Database.h"
+#include "EfficiencyTab.h"
+#include "FlowHoodTab.h"
+#include "HouseLeakageTab.h"
+#include "Settings.h"
+#include "TabHub.h"
+#include "Technicians.h"
+#include "FixedLists.h"
+#include "HouseLeakageTest.h"
+#include "Pages.h"
+#include "ProgramState.h"
+#include "SelectAllOnFocus.h"
+#include "ui_ClientSurveyPage.h"
+#include "ui_EfficiencyPage.h"
+#include "ui_FlowHoodPage.h"
+#include "ui_HomePage.h"
+#include "ui_HouseLeakagePage.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+frmHVACMain::frmHVACMain(ProgramState& state_, QWidget* parent)
+    : QWidget(parent), home(std::make_unique<Ui::HomePage>()),
+      survey(std::make_unique<Ui::ClientSurveyPage>()), hl(std::make_unique<Ui::HouseLeakagePage>()),
+      fh(std::make_unique<Ui::FlowHoodPage>()), dl(std::make_unique<Ui::EfficiencyPage>()),
+      state(state_), validation(this)
+{
+    setObjectName(QStringLiteral("frmHVACMain"));
+    setWindowTitle(designedCaption());
+    tabMain = new QTabWidget(this);
+    tabMain->setObjectName(QStringLiteral("tabMain"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabMain);
+
+    auto addPage = [this](QWidget*& page, const char* name, const QString& caption) {
+        if (!page)
+            page = new QWidget;
+        page->setObjectName(QLatin1String(name));
+        tabMain->addTab(page, caption);
+    };
+    pageHome = new QWidget;
+    home->setupUi(pageHome);
+    pageClientSurvey = new QWidget;
+    survey->setupUi(pageClientSurvey);
+    pageHouseLeakage = new QWidget;
+    hl->setupUi(pageHouseLeakage);
+    pageFlowHood = new QWidget;
+    fh->setupUi(pageFlowHood);
+    pageEfficiency = new QWidget;
+    dl->setupUi(pageEfficiency);
+    addPage(pageHome, "pageHome", pages::Home);
+    addPage(pageClientSurvey, "pageClientSurvey", pages::ClientSurvey);
+    addPage(pageHouseLeakage, "pageHouseLeakage", pages::HouseLeakage);
+    addPage(pageFlowHood, "pageFlowHood", pages::FlowHood);
+    addPage(pageEfficiency, "pageEfficiency", pages::Efficiency);
+    addPage(pageMedia, "pageMedia", pages::Media);
+
+    resize(1000, 700);
+    platform::SelectAllOnFocus::install(this);
+
+    clients = std::make_unique<ClientRecords>(*this);
+    technicians = std::make_unique<Technicians>(*this);
+    climate = std::make_unique<CurrentClimate>(*this);
+    houseLeakage = std::make_unique<HouseLeakageTab>(*this);
+    efficiency = std::make_unique<EfficiencyTab>(*this);
+    flowHood = std::make_unique<FlowHoodTab>(*this);
+    hub = std::make_unique<TabHub>(*this);
+}
+
+frmHVACMain::~frmHVACMain() = default;
+
+QString frmHVACMain::designedCaption() { return QStringLiteral("Ostrel9 Home Performance Diagnostics"); }
+
+void frmHVACMain::Form_Initialize()
+{
+    // 1-3: a fresh log for this run and the notice that error messages append.
+    mblnFormReady = false;
+    state.gLog.setQuiet(true);
+    state.gLog.setFilename(state.path(QStringLiteral("Ostrel7.log")));
+    state.gLog.DeleteLogFile();
+    state.gstrErrorLoggedNote = QStringLiteral("\r\n\r\nThis error has been logged to ") +
+                                state.gLog.Filename() +
+                                QStringLiteral(".  This file will be overwritten the next time "
+                                               "you run this program.");
+
+    // 4: the version label is the first control touched, which loads the form.
+    Form_Load();
+    home->zlblAppRevision->setText(
+        QStringLiteral("Version %1.%2.%3")
+            .arg(QCoreApplication::applicationVersion().section('.', 0, 0),
+                 QCoreApplication::applicationVersion().section('.', 1, 1),
+                 QCoreApplication::applicationVersion().section('.', 2, 2)));
+
+    // 5-7
+    setWindowTitle(designedCaption() + QStringLiteral(" *****DEBUGGING DISABLED FOR TESTING******"));
+    state.gintClientID = -1;
+    mintCurrentHltID = -1;
+    mintCurrentDlaID = -1;
+    mintCurrentFHTestID = -1;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    }
+
+    // 8: row positions of the house leakage data sets.
+    houseLeakage->TakeRowPositions();
+    state.gintBlowerCount = 1;
+
+    // 9-10: databases, then the fixed lists.
+    InitializeData(state);
+    InitializeLists(*this);
+
+    // 11: lists read from tables.
+    clients->RefreshClientCity();
+    clients->RefreshClientSelect();
+    clients->RefreshClientState();
+    houseLeakage->RefreshBlowerModel();
+    houseLeakage->RefreshRange();
+    technicians->RefreshTechnician();
+
+    // 12: test grids.
+    houseLeakage->SetUpHLTests();
+    efficiency->SetUpDLGrid();
+
+    // 13
+    LoadHomePicture();
+
+    // 14: the default climate; whether it was found does not matter here.
+    climate->SetCurrentClimate(GetAppSetting(state.gcnnUser, QStringLiteral("DefaultZoneID")));
+    climate->UpdateStandardClimateCaption(mstrClimateCity + QStringLiteral(", ") + mstrClimateState);
+
+    // 15
+    InitializeSettings(*this);
+
+    // 16-17
+    if (home->cmdContinueFromHome->isEnabled())
+        home->cmdContinueFromHome->setFocus();
+    mblnDataChanged = false;
+    mblnFormReady = true;
+}
+
+void frmHVACMain::Form_Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    clients->DisableClientData();
+    LoadCompanyLogo();
+    hub->CheckTabEnables();
+    tabMain->setCurrentIndex(0);
+}
+
+void frmHVACMain::LoadCompanyLogo()
+{
+    const QString logo = state.path(QStringLiteral("CompanyLogo.gif"));
+    if (QFileInfo::exists(logo))
+        home->pbxCompanyLogo->setPixmap(QPixmap(logo));
+}
+
+void frmHVACMain::LoadHomePicture()
+{
+    // A missing or unreadable picture is logged; the program goes on without it.
+    const QString file = state.path(QStringLiteral("homepage.jpg"));
+    QPixmap picture;
+    if (!picture.load(file)) {
+        state.gLog.NewEntry(QStringLiteral("Home page picture not found: ") + file);
+        home->picTab1->clear();
+        return;
+    }
+    home->picTab1->setPixmap(picture);
+}
+
+void frmHVACMain::Form_QueryUnload()
+{
+    // Errors of closing a presentation are ignored; the unload is never cancelled.
+    QCoreApplication::processEvents();
+}
+
+void frmHVACMain::Form_Unload()
+{
+    mobjHLTest.reset();
+    if (state.gcnnUser.isOpen())
+        state.gcnnUser.close();
+}

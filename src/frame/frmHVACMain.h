@@ -1,0 +1,92 @@
+#pragma once
+
+#include "FieldValidation.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+class QTabWidget;
+class HouseLeakageTest;
+struct ProgramState;
+class ClientRecords;
+class Technicians;
+class CurrentClimate;
+class HouseLeakageTab;
+class EfficiencyTab;
+class FlowHoodTab;
+class TabHub;
+
+namespace Ui {
+class HomePage;
+class ClientSurveyPage;
+class HouseLeakagePage;
+class FlowHoodPage;
+class EfficiencyPage;
+} // namespace Ui
+
+// The tabbed main form. It owns the pages' widgets and the state the pages share; each
+// subsystem's behaviour lives in its own class that holds a reference to the form.
+class frmHVACMain : public QWidget
+{
+public:
+    frmHVACMain(ProgramState& state, QWidget* parent = nullptr);
+    ~frmHVACMain() override;
+
+    // Start-up and shut-down.
+    void Form_Initialize();
+    void Form_Load();
+    void Form_QueryUnload();
+    void Form_Unload();
+
+    QTabWidget* tabMain = nullptr;
+    QWidget* pageHome = nullptr;
+    QWidget* pageClientSurvey = nullptr;
+    QWidget* pageHouseLeakage = nullptr;
+    QWidget* pageFlowHood = nullptr;
+    QWidget* pageEfficiency = nullptr;
+    QWidget* pageMedia = nullptr;
+    std::unique_ptr<Ui::HomePage> home;
+    std::unique_ptr<Ui::ClientSurveyPage> survey;
+    std::unique_ptr<Ui::HouseLeakagePage> hl;
+    std::unique_ptr<Ui::FlowHoodPage> fh;
+    std::unique_ptr<Ui::EfficiencyPage> dl;
+
+    ProgramState& state;
+    platform::FieldValidation validation;
+
+    // Each subsystem's behaviour on the form.
+    std::unique_ptr<ClientRecords> clients;
+    std::unique_ptr<Technicians> technicians;
+    std::unique_ptr<CurrentClimate> climate;
+    std::unique_ptr<HouseLeakageTab> houseLeakage;
+    std::unique_ptr<EfficiencyTab> efficiency;
+    std::unique_ptr<FlowHoodTab> flowHood;
+    std::unique_ptr<TabHub> hub;
+
+    // State the tabs share.
+    bool mblnDataChanged = false;
+    bool mblnShowValidationMessages = false;
+    bool mblnFormReady = false;
+    bool mblnRevertingTab = false;
+    int32_t mintCurrentHltID = -1;
+    int32_t mintCurrentDlaID = -1;
+    int32_t mintCurrentFHTestID = -1;
+    std::unique_ptr<HouseLeakageTest> mobjHLTest;
+    QString mstrClimateCity;
+    QString mstrClimateState;
+    QString mstrClimateLBLZone;
+    QString mstrClimateUniqueID;
+    float msngClimateWinterDesignTemp = 0;
+    float msngClimateSummerGrainDiff = 0;
+
+    // The caption the window was designed with; start-up appends a suffix to it.
+    static QString designedCaption();
+
+private:
+    void LoadCompanyLogo();
+    void LoadHomePicture();
+    bool m_loaded = false;
+};

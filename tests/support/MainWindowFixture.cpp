@@ -1,0 +1,33 @@
+#include "MainWindowFixture.h"
+
+#include "ErrorReport.h"
+
+#include <QCoreApplication>
+
+MainWindowFixture::MainWindowFixture()
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral("9.0.1"));
+    state = std::make_unique<ProgramState>(folder.path(), dialogs);
+    state->endProgram = [this] { m_ended = true; };
+    window = std::make_unique<MDIMain>(*state);
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    window.reset();
+    state.reset();
+}
+
+bool MainWindowFixture::start()
+{
+    try {
+        window->MDIForm_Load();
+        window->show();
+        return true;
+    } catch (...) {
+        m_startError = toError(std::current_exception());
+        return false;
+    }
+}
+
+void MainWindowFixture::close() { window->close(); }
