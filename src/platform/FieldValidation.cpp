@@ -1,0 +1,225 @@
+#include "FieldValidation.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+#include <QtDebug>
+
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+// Counts up for the lifetime of a scope, also when a check throws.
+class Counter
+{
+public:
+    explicit Counter(int& count) : m_count(count) { ++m_count; }
+    ~Counter() { --m_count; }
+    Counter(const Counter&) = delete;
+    Counter& operator=(const Counter&) = delete;
+
+private:
+    int& m_count;
+};
+
+} // namespace
+
+FieldValidation::FieldValidation(QWidget* form, QObject* parent) : QObject(parent), m_form(form)
+{
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    Q_ASSERT(app);
+    // Focus changes and the events that cause them reach the application first; watching
+    // there also covers fields added to the form later.
+    app->installEventFilter(this);
+    connect(app, &QApplication::focusChanged, this, &FieldValidation::onFocusChanged);
+}
+
+FieldValidation::~FieldValidation()
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->removeEventFilter(this);
+}
+
+void FieldValidation::addCheck(QWidget* field, Check check)
+{
+    Q_ASSERT(field);
+    if (!m_checks.contains(field))
+        connect(field, &QObject::destroyed, this, [this, field] { m_checks.remove(field); });
+    m_checks.insert(field, std::move(check));
+}
+
+bool FieldValidation::hasCheck(const QWidget* field) const
+{
+    return m_checks.contains(field);
+}
+
+bool FieldValidation::runCheck(QWidget* field, OnRefusal onRefusal)
+{
+    if (!m_checks.contains(field)) {
+        qWarning() << "FieldValidation::runCheck: no check for" << field;
+        return true;
+    }
+    QPointer<QWidget> guard(field);
+    if (callCheck(field))
+        return true;
+    if (onRefusal == OnRefusal::FocusField && guard) {
+        Suspend suspend(*this);
+        guard->setFocus(Qt::OtherFocusReason);
+    }
+    return false;
+}
+
+FieldValidation::Suspend::Suspend(FieldValidation& validation) : m_validation(&validation)
+{
+    ++validation.m_suspended;
+}
+
+FieldValidation::Suspend::~Suspend()
+{
+    if (m_validation)
+        --m_validation->m_suspended;
+}
+
+bool FieldValidation::inForm(const QWidget* widget) const
+{
+    // isAncestorOf stops at window boundaries, so message boxes, dialogs and popup lists
+    // parented to the form are not part of it.
+    return widget && m_form && (widget == m_form || m_form->isAncestorOf(widget));
+}
+
+QWidget* FieldValidation::fieldOf(QWidget* widget) const
+{
+    if (!inForm(widget))
+        return nullptr;
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (m_checks.contains(w))
+            return w;
+        if (w == m_form)
+            break;
+    }
+    // A field whose focus proxy lies outside it.
+    for (auto it = m_checks.cbegin(); it != m_checks.cend(); ++it) {
+        const QWidget* proxy = it.key();
+        while (proxy->focusProxy())
+            proxy = proxy->focusProxy();
+        if (proxy == widget)
+            return const_cast<QWidget*>(it.key());
+    }
+    return nullptr;
+}
+
+bool FieldValidation::callCheck(QWidget* field)
+{
+    const auto it = m_checks.constFind(field);
+    if (it == m_checks.cend())
+        return true;
+    // A copy: the check may replace itself or delete its field.
+    const Check check = it.value();
+    bool cancel = false;
+    Counter running(m_running);
+    check(cancel);
+    return !cancel;
+}
+
+void FieldValidation::restoreFocus(QWidget* field)
+{
+    if (!field)
+        return;
+    Counter running(m_running);
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+void FieldValidation::onFocusChanged(QWidget* old, QWidget* now)
+{
+    const QPointer<QWidget> prechecked = std::exchange(m_prechecked, nullptr);
+    if (m_running > 0 || m_suspended > 0 || !old || !now)
+        return;
+    QPointer<QWidget> field = fieldOf(old);
+    if (!field || !inForm(now) || fieldOf(now) == field)
+        return;
+    if (prechecked == field)
+        return;
+    const bool byMouse = m_lastOut == old && m_lastOutReason == Qt::MouseFocusReason;
+    if (callCheck(field))
+        return;
+    if (byMouse) {
+        // The press that moved the focus is delivered right after this; it must not reach
+        // the widget, or a refused click on a button would still click it.
+        m_swallow = Swallow::Press;
+        QTimer::singleShot(0, this, [this] {
+            if (m_swallow == Swallow::Press)
+                m_swallow = Swallow::Nothing;
+        });
+    }
+    restoreFocus(field);
+}
+
+bool FieldValidation::checkBeforeShortcut(QWidget* receiver)
+{
+    if (m_running > 0 || m_suspended > 0 || !inForm(receiver))
+        return true;
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* field = fieldOf(focus);
+    if (!field)
+        return true;
+    QWidget* target = receiver;
+    if (auto* label = qobject_cast<QLabel*>(receiver))
+        target = label->buddy();
+    if (!target || !target->isEnabled() || target->focusPolicy() == Qt::NoFocus ||
+        fieldOf(target) == field)
+        return true;
+    QPointer<QWidget> guard(field);
+    if (callCheck(field)) {
+        // The focus move the shortcut makes next needs no second check.
+        m_prechecked = field;
+        QTimer::singleShot(0, this, [this] { m_prechecked = nullptr; });
+        return true;
+    }
+    restoreFocus(guard);
+    return false;
+}
+
+bool FieldValidation::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        if (watched->isWidgetType() && inForm(static_cast<QWidget*>(watched))) {
+            m_lastOut = static_cast<QWidget*>(watched);
+            m_lastOutReason = static_cast<QFocusEvent*>(event)->reason();
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (m_swallow == Swallow::Press && watched->isWidgetType() &&
+            inForm(static_cast<QWidget*>(watched))) {
+            m_swallow = Swallow::Release;
+            event->accept();
+            return true;
+        }
+        if (watched->isWidgetType())
+            m_swallow = Swallow::Nothing;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_swallow == Swallow::Release && watched->isWidgetType()) {
+            m_swallow = Swallow::Nothing;
+            event->accept();
+            return true;
+        }
+        break;
+    case QEvent::Shortcut:
+        if (watched->isWidgetType() && !checkBeforeShortcut(static_cast<QWidget*>(watched))) {
+            event->accept();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace platform
