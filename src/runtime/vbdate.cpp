@@ -155,7 +155,14 @@ std::optional<QDateTime> parseDate(const QString& text)
             return std::nullopt;
         time = *t;
     }
-    return QDateTime(*date, time);
+    QDateTime result(*date, time);
+    if (!result.isValid()) {
+        // A local time the clock skips (start of daylight saving time): keep the typed fields,
+        // at the offset that held before the change, rather than lose the date.
+        const int offset = QDateTime(date->addDays(-1), time).offsetFromUtc();
+        result = QDateTime(*date, time, Qt::OffsetFromUTC, offset);
+    }
+    return result;
 }
 
 bool isDate(const QString& text)

@@ -74,6 +74,25 @@ private slots:
         }
     }
 
+    // A typed time inside the daylight-saving gap is still a date with the typed fields.
+    void timeInDaylightSavingGap()
+    {
+        const QByteArray oldTz = qgetenv("TZ");
+        qputenv("TZ", "America/New_York");
+        const auto parsed = vbrt::parseDate(QStringLiteral("3/8/2026 2:30 am"));
+        const auto ordinary = vbrt::parseDate(QStringLiteral("3/8/2026 3:30 am"));
+        if (oldTz.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", oldTz);
+        QVERIFY(parsed && parsed->isValid());
+        QCOMPARE(parsed->date(), QDate(2026, 3, 8));
+        QCOMPARE(parsed->time(), QTime(2, 30));
+        QCOMPARE(vbrt::formatDate(*parsed, u"M/D/YY h:mm"), QStringLiteral("3/8/26 2:30"));
+        QVERIFY(ordinary && ordinary->isValid());
+        QCOMPARE(ordinary->timeSpec(), Qt::LocalTime);
+    }
+
     // Date boxes and log lines the program wrote itself must read back to the same minute.
     void ownTextsParseBack_data()
     {
