@@ -11,6 +11,7 @@
 #include "Technicians.h"
 #include "FixedLists.h"
 #include "HouseLeakageTest.h"
+#include "MultimediaCode.h"
 #include "Pages.h"
 #include "ProgramState.h"
 #include "SelectAllOnFocus.h"
@@ -185,6 +186,7 @@ void frmHVACMain::Form_QueryUnload()
 {
     // Errors of closing a presentation are ignored; the unload is never cancelled.
     QCoreApplication::processEvents();
+    CloseSlideShows(state);
 }
 
 void frmHVACMain::Form_Unload()

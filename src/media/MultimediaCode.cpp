@@ -1,0 +1,7 @@
+#include "MultimediaCode.h"
+
+#include "frmHVACMain.h"
+
+void ShowMediaViewer(frmHVACMain&) {}
+
+void CloseSlideShows(ProgramState&) {}
