@@ -27,12 +27,14 @@ void MDIMain::MDIForm_Load()
 {
     m_form = new frmHVACMain(m_state);
     m_form->Form_Initialize();
+    const QSize formSize = m_form->size();
     m_child = m_area->addSubWindow(m_form, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                Qt::WindowTitleHint);
     m_child->show();
+    // The sub-window keeps the form at its designed size, in the top left corner.
+    m_child->resize(formSize + (m_child->size() - m_form->size()));
     m_child->move(0, 0);
-    const QSize frame = m_child->size();
-    resize(frame.width() + 4, frame.height() + 4);
+    resize(m_child->size() + QSize(4, 4));
 }
 
 void MDIMain::closeEvent(QCloseEvent* event)
