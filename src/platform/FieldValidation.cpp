@@ -66,10 +66,8 @@ bool FieldValidation::runCheck(QWidget* field, OnRefusal onRefusal)
     QPointer<QWidget> guard(field);
     if (callCheck(field))
         return true;
-    if (onRefusal == OnRefusal::FocusField && guard) {
-        Suspend suspend(*this);
-        guard->setFocus(Qt::OtherFocusReason);
-    }
+    if (onRefusal == OnRefusal::FocusField)
+        restoreFocus(guard);
     return false;
 }
 
@@ -127,7 +125,9 @@ bool FieldValidation::callCheck(QWidget* field)
 
 void FieldValidation::restoreFocus(QWidget* field)
 {
-    if (!field)
+    // A box on a page that was switched away cannot keep the focus: Qt would give it to the
+    // hidden box and check it again when the new page takes the focus.
+    if (!field || !field->isVisible())
         return;
     Counter running(m_running);
     field->setFocus(Qt::OtherFocusReason);

@@ -12,9 +12,9 @@ namespace platform {
 
 // The leave-a-field check with Cancel. Each registered field has one check; it runs when the
 // focus is about to go from that field (or a widget inside it) to another control of the
-// form, by Tab, mouse, mnemonic or setFocus. When the check sets cancel the focus goes back
-// to the field, and a mouse click or mnemonic that caused the move is dropped, so a button
-// that was clicked does not fire.
+// form, by Tab, mouse, mnemonic, setFocus or a page change that hides it. When the check sets
+// cancel the focus goes back to the field (unless a page change hid it), and a mouse click or
+// mnemonic that caused the move is dropped, so a button that was clicked does not fire.
 //
 // No check runs when the focus goes to another window (message box, dialog, popup list),
 // when the window loses activation, while a check is running (checks show message boxes),
@@ -40,8 +40,8 @@ public:
         KeepFocus
     };
     // Runs the field's check as if the field were being left; false when it refused. By
-    // default a refusal puts the focus on the field (without running other checks). A field
-    // without a check accepts.
+    // default a refusal puts the focus on the field when it is visible, without running other
+    // checks. A field without a check accepts.
     bool runCheck(QWidget* field, OnRefusal onRefusal = OnRefusal::FocusField);
 
     // True while a check runs.

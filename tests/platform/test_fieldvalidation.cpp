@@ -333,6 +333,37 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), other);
     }
 
+    // A check that refuses a page change asks once; the new page shows and the box left
+    // behind, now hidden, does not keep the focus.
+    void refusedPageChangeAsksOnce()
+    {
+        QWidget form;
+        auto* layout = new QVBoxLayout(&form);
+        auto* tabs = new QTabWidget(&form);
+        layout->addWidget(tabs);
+        auto* page0 = new QWidget;
+        auto* page1 = new QWidget;
+        auto* box = new QLineEdit(page0);
+        auto* other = new QLineEdit(page1);
+        tabs->addTab(page0, QStringLiteral("Client"));
+        tabs->addTab(page1, QStringLiteral("Tests"));
+        FieldValidation validation(&form);
+        int calls = 0;
+        validation.addCheck(box, [&](bool& cancel) {
+            ++calls;
+            cancel = true;
+        });
+        form.show();
+        QVERIFY(activate(&form));
+        box->setFocus();
+
+        tabs->setCurrentIndex(1);
+
+        QCOMPARE(calls, 1);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), other);
+    }
+
     void throwingCheckLeavesValidationUsable()
     {
         Form f;
