@@ -37,7 +37,8 @@ private:
 };
 
 // The non-modal window that shows a report on screen, with a zoom choice and a print button
-// that offers the print dialog.
+// that offers the print dialog. It deletes itself when closed: create it with new (a QPointer
+// keeps one shared window per report) and show it.
 class ReportWindow : public QWidget
 {
     Q_OBJECT
