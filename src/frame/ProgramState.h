@@ -7,10 +7,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace platform {
 class Dialogs;
-}
+class Presentation;
+class PresentationProgram;
+class ProcessStarter;
+} // namespace platform
 
 // The program-wide state of one run. The main window creates one and hands it to every part
 // of the program; tests build a fresh one each.
@@ -33,6 +37,15 @@ struct ProgramState
     int16_t gintBlowerCount = 1;
     int16_t gintHLFirstRowTop = 0;
     int16_t gintHLRowPitch = 0;
+
+    // The slide shows' presentation program, once started, and the presentation the last show
+    // left open; the shut-down closes and quits them.
+    std::shared_ptr<platform::PresentationProgram> gobjPowerPoint;
+    std::shared_ptr<platform::Presentation> gobjPresentation;
+    // How the slide shows find the presentation program and start the viewer program; when
+    // empty, the machine's own are used. Tests put fakes here.
+    std::function<std::shared_ptr<platform::PresentationProgram>()> createPresentationProgram;
+    std::shared_ptr<platform::ProcessStarter> processStarter;
 
     // Ends the program after an error no handler took; tests replace it.
     std::function<void()> endProgram;
