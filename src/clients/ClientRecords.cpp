@@ -1,14 +1,619 @@
 #include "ClientRecords.h"
 
+#include "ClientSurvey.h"
+#include "CurrentClimate.h"
+#include "Database.h"
+#include "Dialogs.h"
+#include "HouseData.h"
+#include "ListFunctions.h"
+#include "Pages.h"
+#include "ProgramState.h"
+#include "Settings.h"
+#include "TabHub.h"
+#include "WaitCursor.h"
 #include "frmHVACMain.h"
+#include "ui_ClientSurveyPage.h"
+#include "ui_HomePage.h"
+#include "vbdate.h"
+#include "vberror.h"
+#include "vbformat.h"
 
-ClientRecords::ClientRecords(frmHVACMain& form) : m_form(form) {}
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QTabWidget>
 
-void ClientRecords::RefreshClientCity() {}
-void ClientRecords::RefreshClientSelect() {}
-void ClientRecords::RefreshClientState() {}
-void ClientRecords::DisableClientData() {}
-bool ClientRecords::SaveThisClient() { return true; }
-void ClientRecords::CancelClientChanges() {}
-void ClientRecords::ClearClient() {}
-void ClientRecords::cmdAddClient_Click() {}
+using platform::MsgButtons;
+using platform::MsgIcon;
+using platform::MsgResult;
+
+const QString ClientRecords::SaveCaption = QStringLiteral("&Save && Continue");
+const QString ClientRecords::ContinueCaption = QStringLiteral("&Continue");
+
+namespace {
+
+const QString NameRequired =
+    QStringLiteral("Every client must have a name. Please enter a name for this client.");
+const QString DateFormat = QStringLiteral("mm/dd/yyyy h:mm am/pm");
+
+// Long lists are read forward only, without the driver keeping every row. A failure is
+// reported by running the statement the ordinary way, which raises it.
+QSqlQuery readRows(const QSqlDatabase& db, const QString& sql)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (q.prepare(sql) && q.exec())
+        return q;
+    return execSql(db, sql);
+}
+
+// A statement whose values come in a list; a failure is raised as the database layer's own.
+QSqlQuery execSqlValues(const QSqlDatabase& db, const QString& sql, const ClientValues& values)
+{
+    QSqlQuery q(db);
+    bool ok = q.prepare(sql);
+    if (ok) {
+        for (const auto& [column, value] : values)
+            q.addBindValue(value);
+        ok = q.exec();
+    }
+    if (!ok)
+        vbrt::raise(-2147467259, sql + QStringLiteral(": ") + q.lastError().text());
+    return q;
+}
+
+// Fills a list from the first column of a query, keeping the second as the item data when
+// there is one. The items go into the model in one step: a list of thousands of clients
+// would otherwise announce every row on its own.
+void fillList(QComboBox* list, QSqlQuery& q, bool withData)
+{
+    const QSignalBlocker block(list);
+    list->clear();
+    QList<QStandardItem*> items;
+    while (q.next()) {
+        auto* item = new QStandardItem(q.value(0).toString());
+        if (withData)
+            item->setData(q.value(1).toInt(), Qt::UserRole);
+        items.append(item);
+    }
+    if (auto* model = qobject_cast<QStandardItemModel*>(list->model()))
+        model->invisibleRootItem()->appendRows(items);
+    list->setCurrentIndex(-1);
+    if (list->isEditable())
+        list->clearEditText();
+}
+
+QString storedDate(const QVariant& value)
+{
+    if (value.isNull())
+        return {};
+    const QDateTime when = value.toDateTime();
+    return when.isValid() ? vbrt::formatDate(when, DateFormat) : value.toString();
+}
+
+void blankList(QComboBox* list)
+{
+    list->setCurrentIndex(-1);
+    if (list->isEditable())
+        list->clearEditText();
+}
+
+} // namespace
+
+void showListText(QComboBox* list, const QString& text)
+{
+    const int index = text.isEmpty() ? -1 : LocateComboText(list, text);
+    list->setCurrentIndex(index);
+    // A city, state or room name the user typed is no entry of the list; it must still show,
+    // or the next save would store it blank.
+    if (index < 0 && list->isEditable())
+        list->setEditText(text);
+}
+
+// Marks the boxes as being filled by the program for the life of a scope.
+class ClientRecords::Filling
+{
+public:
+    explicit Filling(ClientRecords& records) : m_records(records) { ++m_records.m_filling; }
+    ~Filling() { --m_records.m_filling; }
+    Filling(const Filling&) = delete;
+    Filling& operator=(const Filling&) = delete;
+
+private:
+    ClientRecords& m_records;
+};
+
+ClientRecords::ClientRecords(frmHVACMain& form)
+    : m_form(form), m_houseData(std::make_unique<HouseData>(form, *this)),
+      m_survey(std::make_unique<ClientSurvey>(form, *this))
+{
+    connectSignals();
+}
+
+ClientRecords::~ClientRecords() = default;
+
+void ClientRecords::connectSignals()
+{
+    auto* ui = m_form.survey.get();
+    auto* home = m_form.home.get();
+    // Typed text must stay as typed: no completion from the list.
+    ui->cmbClientCity->setCompleter(nullptr);
+    ui->cmbClientState->setCompleter(nullptr);
+
+    connect(home->cmbClientSelect, &QComboBox::currentIndexChanged, this,
+            &ClientRecords::cmbClientSelect_Click);
+    connect(home->cmdAddClient, &QPushButton::clicked, this, &ClientRecords::cmdAddClient_Click);
+    connect(home->cmdDeleteClient, &QPushButton::clicked, this,
+            &ClientRecords::cmdDeleteClient_Click);
+    connect(ui->cmdSaveClient, &QPushButton::clicked, this, &ClientRecords::cmdSaveClient_Click);
+    connect(ui->cmdBypassInterview, &QPushButton::clicked, this,
+            &ClientRecords::cmdBypassInterview_Click);
+
+    connect(ui->txtClientName, &QLineEdit::textChanged, this, &ClientRecords::txtClientName_Change);
+    const auto edited = [this] {
+        if (!isFilling())
+            clientEdited();
+    };
+    connect(ui->txtClientStreet, &QLineEdit::textChanged, this, edited);
+    connect(ui->txtClientEnteredDate, &QLineEdit::textChanged, this, [this, edited] {
+        if (!m_form.survey->txtClientEnteredDate->text().isEmpty())
+            edited();
+    });
+    connect(ui->cmbClientCity, &QComboBox::editTextChanged, this,
+            &ClientRecords::cmbClientCity_Change);
+    connect(ui->cmbClientCity, &QComboBox::currentIndexChanged, this, edited);
+    connect(ui->cmbClientState, &QComboBox::editTextChanged, this,
+            &ClientRecords::cmbClientState_Change);
+    connect(ui->cmbClientState, &QComboBox::currentIndexChanged, this, edited);
+
+    m_form.validation.addCheck(ui->txtClientName,
+                               [this](bool& cancel) { txtClientName_Validate(cancel); });
+    m_form.validation.addCheck(ui->txtClientStreet,
+                               [this](bool& cancel) { txtClientStreet_Validate(cancel); });
+    m_form.validation.addCheck(ui->cmbClientCity,
+                               [this](bool& cancel) { cmbClientCity_Validate(cancel); });
+}
+
+// ---- lists ----
+
+void ClientRecords::RefreshClientSelect()
+{
+    // Alphabetical, so that a client is found among many; equal names in the order added.
+    QSqlQuery q = readRows(m_form.state.gcnnUser,
+                           QStringLiteral("SELECT ClientName, ClientID FROM Clients "
+                                          "ORDER BY ClientName, ClientID"));
+    fillList(m_form.home->cmbClientSelect, q, true);
+}
+
+void ClientRecords::RefreshClientCity()
+{
+    QSqlQuery q = readRows(m_form.state.gcnnUser, QStringLiteral("SELECT city FROM Cities"));
+    const Filling filling(*this);
+    fillList(m_form.survey->cmbClientCity, q, false);
+}
+
+void ClientRecords::RefreshClientState()
+{
+    QSqlQuery q = readRows(m_form.state.gcnnUser, QStringLiteral("SELECT State FROM States"));
+    const Filling filling(*this);
+    fillList(m_form.survey->cmbClientState, q, false);
+}
+
+// ---- loading ----
+
+void ClientRecords::cmbClientSelect_Click()
+{
+    QComboBox* list = m_form.home->cmbClientSelect;
+    if (list->currentIndex() < 0)
+        return;
+    platform::WaitCursor wait;
+    m_newClient = false;
+    EnableClientData();
+    const int32_t clientId = list->currentData().toInt();
+    QSqlQuery q = execSql(m_form.state.gcnnUser,
+                          QStringLiteral("SELECT * FROM Clients WHERE ClientID = ?"), {clientId});
+    if (q.next()) {
+        const QSqlRecord row = q.record();
+        q.finish();
+        showClientRow(row);
+    } else {
+        q.finish();
+        message(QStringLiteral("Item not found."));
+    }
+    DisableClientSave();
+    if (m_form.home->cmbTechnician->currentIndex() >= 0) {
+        m_form.home->lblEnterNewClientInfo->hide();
+        m_form.home->cmdAddClient->show();
+        m_form.hub->CheckTabEnables();
+    }
+    m_form.mblnDataChanged = false;
+}
+
+void ClientRecords::showClientRow(const QSqlRecord& row)
+{
+    const Filling filling(*this);
+    auto* ui = m_form.survey.get();
+    const auto text = [&row](const char* name) { return row.value(QLatin1String(name)).toString(); };
+    ui->txtClientName->setText(text("ClientName"));
+    ui->txtClientStreet->setText(text("ClientAddress"));
+    showListText(ui->cmbClientCity, text("ClientCity"));
+    showListText(ui->cmbClientState, text("ClientState"));
+    ui->txtClientEnteredDate->setText(storedDate(row.value(QStringLiteral("ClientDateAdded"))));
+    m_houseData->show(row);
+    m_survey->show(row);
+
+    const QVariant zone = row.value(QStringLiteral("ZoneID"));
+    if (zone.isNull())
+        m_form.climate->SetCurrentClimate(
+            GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+    else if (!zone.toString().isEmpty())
+        m_form.climate->SetCurrentClimate(zone.toString());
+
+    const int32_t clientId = row.value(QStringLiteral("ClientID")).toInt();
+    if (clientId != m_form.state.gintClientID) {
+        // The tests shown belong to the client that was current; another client starts with
+        // none, so that no tab shows or saves a test under the wrong client.
+        m_form.mintCurrentHltID = -1;
+        m_form.mintCurrentDlaID = -1;
+        m_form.mintCurrentFHTestID = -1;
+    }
+    m_form.state.gintClientID = clientId;
+}
+
+// ---- saving ----
+
+bool ClientRecords::clientSavePending() const
+{
+    return m_form.survey->cmdSaveClient->text() == SaveCaption;
+}
+
+bool ClientRecords::SaveThisClient()
+{
+    auto* ui = m_form.survey.get();
+    if (!clientSavePending())
+        return true;
+    if (ui->txtClientName->text().isEmpty()) {
+        message(NameRequired);
+        ui->txtClientName->setFocus();
+        return false;
+    }
+    auto& checks = m_form.validation;
+    if (!checks.runCheck(ui->txtHLLivingArea))
+        return false;
+    // The stories list's own check belongs to the House Leakage tab, when it has one.
+    if (checks.hasCheck(ui->cmbHLStories) && !checks.runCheck(ui->cmbHLStories))
+        return false;
+    if (!checks.runCheck(ui->txtHLCeilingHeight) || !checks.runCheck(ui->txtHLBedrooms))
+        return false;
+    // The checks let anything pass while another page is shown (a save asked for on leaving
+    // the page); text that is no number still cannot be stored as one.
+    if (QLineEdit* box = m_houseData->unstorableBox()) {
+        message(QStringLiteral("A number is required."));
+        box->setFocus();
+        return false;
+    }
+    QVariant dateAdded;
+    if (!enteredDate(dateAdded))
+        return false;
+
+    platform::WaitCursor wait;
+    DisableClientSave();
+    {
+        const Filling filling(*this);
+        writeClientRow(dateAdded);
+        if (m_cityChanged) {
+            RefreshClientCity();
+            m_cityChanged = false;
+        }
+        if (m_stateChanged) {
+            RefreshClientState();
+            m_stateChanged = false;
+        }
+    }
+    RefreshClientSelect();
+    selectCurrentClient();
+    m_form.hub->CheckTabEnables();
+    m_form.mblnDataChanged = false;
+    return true;
+}
+
+bool ClientRecords::enteredDate(QVariant& value)
+{
+    QLineEdit* box = m_form.survey->txtClientEnteredDate;
+    const QString text = box->text().trimmed();
+    if (text.isEmpty()) {
+        value = QVariant(QMetaType::fromType<QDateTime>());
+        return true;
+    }
+    const auto when = vbrt::parseDate(text);
+    if (!when) {
+        // The date is stored as a date; a text that is none would be lost or end the program.
+        message(QStringLiteral("The date entered is not a valid date.  Please enter it as "
+                               "mm/dd/yyyy h:mm am/pm."));
+        box->setFocus();
+        return false;
+    }
+    value = *when;
+    return true;
+}
+
+void ClientRecords::writeClientRow(const QVariant& dateAdded)
+{
+    const QSqlDatabase& db = m_form.state.gcnnUser;
+    auto* ui = m_form.survey.get();
+    const auto listText = [&db](const QComboBox* list, const char* field) {
+        return fitText(list->currentText(), fieldSize(db, QStringLiteral("Clients"),
+                                                      QLatin1String(field)));
+    };
+    ClientValues values;
+    values.append({QStringLiteral("ClientDateAdded"), dateAdded});
+    values.append({QStringLiteral("ClientName"),
+                   SaveableText(db, QStringLiteral("Clients"), QStringLiteral("ClientName"),
+                                ui->txtClientName)
+                       ->text()});
+    values.append({QStringLiteral("ClientAddress"),
+                   SaveableText(db, QStringLiteral("Clients"), QStringLiteral("ClientAddress"),
+                                ui->txtClientStreet)
+                       ->text()});
+    values.append({QStringLiteral("ClientCity"), listText(ui->cmbClientCity, "ClientCity")});
+    values.append({QStringLiteral("ClientState"), listText(ui->cmbClientState, "ClientState")});
+    m_houseData->appendValues(values);
+    m_survey->appendValues(values);
+    values.append({QStringLiteral("ZoneID"), m_form.mstrClimateUniqueID});
+
+    QStringList columns;
+    for (const auto& [column, value] : values)
+        columns << column;
+    const auto insertRow = [&] {
+        const QString sql = QStringLiteral("INSERT INTO Clients (%1) VALUES (%2)")
+                                .arg(columns.join(QStringLiteral(", ")),
+                                     QStringList(columns.size(), QStringLiteral("?"))
+                                         .join(QStringLiteral(", ")));
+        const QSqlQuery q = execSqlValues(db, sql, values);
+        m_form.state.gintClientID = q.lastInsertId().toInt();
+    };
+    if (m_newClient) {
+        m_newClient = false;
+        insertRow();
+        return;
+    }
+    const QString sql = QStringLiteral("UPDATE Clients SET %1 = ? WHERE ClientID = ?")
+                            .arg(columns.join(QStringLiteral(" = ?, ")));
+    ClientValues withId = values;
+    withId.append({QStringLiteral("ClientID"), m_form.state.gintClientID});
+    // A row removed behind the program's back is written anew rather than lost.
+    if (execSqlValues(db, sql, withId).numRowsAffected() == 0)
+        insertRow();
+}
+
+void ClientRecords::selectCurrentClient()
+{
+    QComboBox* list = m_form.home->cmbClientSelect;
+    const int index = LocateComboItemData(list, m_form.state.gintClientID);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+void ClientRecords::cmdSaveClient_Click()
+{
+    if (SaveThisClient())
+        m_form.tabMain->setCurrentWidget(m_form.pageHouseLeakage);
+}
+
+void ClientRecords::cmdBypassInterview_Click() { cmdSaveClient_Click(); }
+
+// ---- new client, clearing, cancelling ----
+
+void ClientRecords::cmdAddClient_Click()
+{
+    m_form.hub->CheckTabEnables();
+    ClearClient();
+    m_form.climate->SetCurrentClimate(
+        GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+    // The name box takes the focus only where it can be seen; typing into a box hidden on
+    // another page would go unseen.
+    if (m_form.survey->txtClientName->isVisible())
+        m_form.survey->txtClientName->setFocus();
+}
+
+void ClientRecords::ClearClient()
+{
+    ClearClientInfo();
+    {
+        const Filling filling(*this);
+        m_form.home->cmbClientSelect->setCurrentIndex(-1);
+        EnableClientSave();
+        m_form.survey->txtClientEnteredDate->setText(
+            vbrt::formatDate(QDateTime::currentDateTime(), DateFormat));
+    }
+    m_form.home->lblEnterNewClientInfo->show();
+    m_newClient = true;
+    // A new client has no row yet: nothing of the client shown before may be deleted or
+    // have tests saved under it.
+    m_form.state.gintClientID = -1;
+    m_form.mintCurrentHltID = -1;
+    m_form.mintCurrentDlaID = -1;
+    m_form.mintCurrentFHTestID = -1;
+    m_form.home->cmdDeleteClient->setEnabled(false);
+}
+
+void ClientRecords::ClearClientInfo()
+{
+    const Filling filling(*this);
+    auto* ui = m_form.survey.get();
+    ui->txtClientName->clear();
+    ui->txtClientStreet->clear();
+    blankList(ui->cmbClientCity);
+    blankList(ui->cmbClientState);
+    ui->txtClientEnteredDate->clear();
+    m_houseData->clear();
+    m_survey->clear();
+    m_cityChanged = false;
+    m_stateChanged = false;
+    m_form.climate->SetCurrentClimate(
+        GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+}
+
+void ClientRecords::CancelClientChanges()
+{
+    ClearClientInfo();
+    if (m_form.home->cmbClientSelect->currentIndex() >= 0)
+        cmbClientSelect_Click();
+    DisableClientSave();
+}
+
+// ---- deleting ----
+
+void ClientRecords::cmdDeleteClient_Click()
+{
+    // Nothing to delete while a new client is being entered.
+    if (m_form.state.gintClientID < 0)
+        return;
+    if (m_form.state.dialogs.msgBox(
+            QStringLiteral("This will delete the client record and all associated test "
+                           "records.  Do you want to delete this client?"),
+            MsgButtons::YesNo, MsgIcon::Question, ProgramState::title()) != MsgResult::Yes)
+        return;
+    DeleteClientRecord(m_form.state.gintClientID);
+    RefreshClientSelect();
+    cmdAddClient_Click();
+}
+
+void ClientRecords::DeleteClientRecord(int32_t clientId)
+{
+    QSqlDatabase db = m_form.state.gcnnUser;
+    // The client and all its tests go together or not at all.
+    if (!db.transaction())
+        execSql(db, QStringLiteral("BEGIN")); // reports why no transaction could start
+    try {
+        for (const char* table :
+             {"Clients", "[Duct Leak Analysis]", "[Flow Hood Tests]", "[House Leakage Tests]"})
+            execSql(db,
+                    QStringLiteral("DELETE FROM %1 WHERE ClientID = ?").arg(QLatin1String(table)),
+                    {clientId});
+        if (!db.commit())
+            execSql(db, QStringLiteral("COMMIT"));
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    message(QStringLiteral("Client and all test data deleted."));
+}
+
+// ---- enabling ----
+
+QList<QWidget*> ClientRecords::clientDataControls() const
+{
+    auto* ui = m_form.survey.get();
+    QList<QWidget*> all{ui->txtClientName, ui->txtClientStreet, ui->cmbClientCity,
+                        ui->cmbClientState, ui->txtClientEnteredDate};
+    all << m_houseData->controls() << m_survey->controls();
+    all << ui->cmdClientComments << m_form.home->cmdDeleteClient;
+    return all;
+}
+
+void ClientRecords::EnableClientData()
+{
+    for (QWidget* w : clientDataControls())
+        w->setEnabled(true);
+}
+
+void ClientRecords::DisableClientData()
+{
+    for (QWidget* w : clientDataControls())
+        w->setEnabled(false);
+    DisableClientSave();
+}
+
+void ClientRecords::EnableClientSave()
+{
+    m_form.survey->cmdSaveClient->setText(SaveCaption);
+    EnableClientData();
+}
+
+void ClientRecords::DisableClientSave() { m_form.survey->cmdSaveClient->setText(ContinueCaption); }
+
+// ---- edit handlers ----
+
+void ClientRecords::clientEdited()
+{
+    if (m_form.survey->txtClientName->text().isEmpty())
+        return;
+    EnableClientSave();
+    m_form.mblnDataChanged = true;
+}
+
+void ClientRecords::txtClientName_Change()
+{
+    if (isFilling())
+        return;
+    if (m_form.survey->txtClientName->text().isEmpty()) {
+        message(NameRequired);
+        return;
+    }
+    EnableClientSave();
+    m_form.mblnDataChanged = true;
+}
+
+void ClientRecords::cmbClientCity_Change()
+{
+    if (isFilling())
+        return;
+    QComboBox* city = m_form.survey->cmbClientCity;
+    if (LocateComboText(city, city->currentText()) < 0)
+        m_cityChanged = true;
+    clientEdited();
+}
+
+void ClientRecords::cmbClientState_Change()
+{
+    if (isFilling())
+        return;
+    QComboBox* state = m_form.survey->cmbClientState;
+    if (LocateComboText(state, state->currentText()) < 0)
+        m_stateChanged = true;
+    // A typed state is an edit like a picked one; without this it could go unsaved.
+    clientEdited();
+}
+
+namespace {
+
+void replaceQuotes(QLineEdit* box)
+{
+    if (box->text().contains('"'))
+        box->setText(box->text().replace('"', '\''));
+}
+
+} // namespace
+
+void ClientRecords::txtClientName_Validate(bool&)
+{
+    QLineEdit* box = m_form.survey->txtClientName;
+    // Focus can sit in the name box while the Home page hides it (a new client started
+    // there); leaving it shows the page. A page change itself is not turned back.
+    if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::Home &&
+        !box->isVisible())
+        m_form.tabMain->setCurrentWidget(m_form.pageClientSurvey);
+    replaceQuotes(box);
+}
+
+void ClientRecords::txtClientStreet_Validate(bool&) { replaceQuotes(m_form.survey->txtClientStreet); }
+
+void ClientRecords::cmbClientCity_Validate(bool&)
+{
+    QComboBox* city = m_form.survey->cmbClientCity;
+    if (city->currentText().contains('"'))
+        city->setEditText(city->currentText().replace('"', '\''));
+}
+
+void ClientRecords::message(const QString& text)
+{
+    m_form.state.dialogs.msgBox(text, MsgButtons::OK, MsgIcon::None, ProgramState::title());
+}

@@ -1,25 +1,93 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QSqlRecord>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
 
 class frmHVACMain;
+class HouseData;
+class ClientSurvey;
+class QComboBox;
 
 // The client list, loading, saving, starting and deleting clients, the city and state lists.
+// The contact and house boxes lie on the Client Survey page; the client choice on the Home page.
 class ClientRecords : public QObject
 {
 public:
     explicit ClientRecords(frmHVACMain& form);
+    ~ClientRecords() override;
 
     void RefreshClientCity();
     void RefreshClientSelect();
     void RefreshClientState();
-    void DisableClientData();
+
+    void cmbClientSelect_Click();
     // False when a check refused and nothing was saved.
     bool SaveThisClient();
-    void CancelClientChanges();
-    void ClearClient();
+    void cmdSaveClient_Click();
+    void cmdBypassInterview_Click();
     void cmdAddClient_Click();
+    void ClearClient();
+    void ClearClientInfo();
+    void CancelClientChanges();
+    void cmdDeleteClient_Click();
+    void DeleteClientRecord(int32_t clientId);
+
+    void EnableClientData();
+    void DisableClientData();
+    void EnableClientSave();
+    void DisableClientSave();
+
+    // Pending edits of the client: the save button's caption is the marker.
+    bool clientSavePending() const;
+    bool isNewClient() const { return m_newClient; }
+
+    // An edit of a client box: marks the client as changed once it has a name, so that an
+    // unnamed blank form never asks to be saved.
+    void clientEdited();
+    // True while the program itself fills or blanks the client boxes; edit handlers ignore
+    // those changes (the fill sets the save state itself).
+    bool isFilling() const { return m_filling > 0; }
+
+    HouseData& houseData() { return *m_houseData; }
+    ClientSurvey& survey() { return *m_survey; }
+
+    static const QString SaveCaption;     // "&Save && Continue"
+    static const QString ContinueCaption; // "&Continue"
 
 private:
+    class Filling;
+
+    void connectSignals();
+    void cmbClientCity_Change();
+    void cmbClientState_Change();
+    void txtClientName_Change();
+    void txtClientName_Validate(bool& cancel);
+    void txtClientStreet_Validate(bool& cancel);
+    void cmbClientCity_Validate(bool& cancel);
+
+    void showClientRow(const QSqlRecord& row);
+    void writeClientRow(const QVariant& dateAdded);
+    // The date box as a value to store; false (with the message shown) when it is no date.
+    bool enteredDate(QVariant& value);
+    void setClientDataEnabled(bool enabled);
+    void selectCurrentClient();
+    QList<QWidget*> clientDataControls() const;
+    void message(const QString& text);
+
     frmHVACMain& m_form;
+    std::unique_ptr<HouseData> m_houseData;
+    std::unique_ptr<ClientSurvey> m_survey;
+    bool m_newClient = false;
+    bool m_cityChanged = false;
+    bool m_stateChanged = false;
+    int m_filling = 0;
 };
+
+// Shows a stored text in a list: the entry with that text, or, for a list the user may type
+// into, the text itself; otherwise no selection.
+void showListText(QComboBox* list, const QString& text);

@@ -1,7 +1,124 @@
 #include "Technicians.h"
 
+#include "Database.h"
+#include "Dialogs.h"
+#include "ListFunctions.h"
+#include "ProgramState.h"
+#include "Settings.h"
+#include "TabHub.h"
 #include "frmHVACMain.h"
+#include "ui_HomePage.h"
 
-Technicians::Technicians(frmHVACMain& form) : m_form(form) {}
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSqlQuery>
 
-void Technicians::RefreshTechnician() {}
+using platform::MsgButtons;
+using platform::MsgIcon;
+using platform::MsgResult;
+
+Technicians::Technicians(frmHVACMain& form) : m_form(form)
+{
+    auto* home = m_form.home.get();
+    connect(home->cmbTechnician, &QComboBox::currentIndexChanged, this,
+            &Technicians::cmbTechnician_Click);
+    home->cmbTechnician->installEventFilter(this);
+    home->txtAddTechnician->installEventFilter(this);
+    m_form.validation.addCheck(home->txtAddTechnician,
+                               [this](bool& cancel) { txtAddTechnician_Validate(cancel); });
+}
+
+bool Technicians::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* home = m_form.home.get();
+    if (watched == home->cmbTechnician && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        cmbTechnician_KeyDown(KeyDelete);
+        return true;
+    }
+    if (watched == home->txtAddTechnician && event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            txtAddTechnician_KeyUp(KeyReturn);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Technicians::RefreshTechnician()
+{
+    QComboBox* list = m_form.home->cmbTechnician;
+    const QSignalBlocker block(list);
+    list->clear();
+    QSqlQuery q = execSql(m_form.state.gcnnUser,
+                          QStringLiteral("SELECT TechName, TechID FROM Technicians "
+                                         "ORDER BY TechName, TechID"));
+    while (q.next())
+        addComboItem(list, q.value(0).toString(), q.value(1).toInt());
+    list->setCurrentIndex(-1);
+}
+
+void Technicians::cmbTechnician_Click()
+{
+    QComboBox* list = m_form.home->cmbTechnician;
+    if (list->currentIndex() >= 0) {
+        SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("MRUTechnician"),
+                       QString::number(ComboData(list)));
+        m_form.home->zlblTechDelete->show();
+    }
+    m_form.hub->CheckTabEnables();
+}
+
+void Technicians::cmbTechnician_KeyDown(int keyCode)
+{
+    QComboBox* list = m_form.home->cmbTechnician;
+    if (keyCode != KeyDelete || list->currentIndex() < 0)
+        return;
+    if (m_form.state.dialogs.msgBox(QStringLiteral("Delete selected technician?"),
+                                    MsgButtons::YesNo, MsgIcon::Question,
+                                    QStringLiteral("Confirm Delete")) != MsgResult::Yes)
+        return;
+    execSql(m_form.state.gcnnUser, QStringLiteral("DELETE FROM Technicians WHERE TechName = ?"),
+            {list->currentText()});
+    RefreshTechnician();
+    m_form.hub->CheckTabEnables();
+}
+
+void Technicians::txtAddTechnician_KeyUp(int keyCode)
+{
+    if (keyCode != KeyReturn)
+        return;
+    // Enter moves on as Tab would, which also runs the box's check.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_form.home->txtAddTechnician, &tab);
+}
+
+void Technicians::txtAddTechnician_Validate(bool&)
+{
+    QLineEdit* box = m_form.home->txtAddTechnician;
+    const QString name = fitText(QString(box->text()).replace('"', '\''),
+                                 fieldSize(m_form.state.gcnnUser, QStringLiteral("Technicians"),
+                                           QStringLiteral("TechName")));
+    if (name.isEmpty())
+        return;
+    const QSqlDatabase& db = m_form.state.gcnnUser;
+    QSqlQuery found =
+        execSql(db, QStringLiteral("SELECT TechID FROM Technicians WHERE TechName = ?"), {name});
+    const bool exists = found.next();
+    found.finish();
+    if (!exists)
+        execSql(db, QStringLiteral("INSERT INTO Technicians (TechName) VALUES (?)"), {name});
+    RefreshTechnician();
+    QComboBox* list = m_form.home->cmbTechnician;
+    int index = LocateComboText(list, name);
+    // Names match without regard to case, so "bob" finds "Bob": choose that one.
+    if (index < 0)
+        index = list->findText(name, Qt::MatchFixedString);
+    list->setCurrentIndex(index);
+    box->clear();
+}

@@ -1,8 +1,102 @@
 #include "CurrentClimate.h"
 
+#include "ClientRecords.h"
+#include "Database.h"
+#include "ProgramState.h"
+#include "Settings.h"
+#include "frmClimateSelection.h"
 #include "frmHVACMain.h"
+#include "ui_ClientSurveyPage.h"
+#include "ui_HomePage.h"
 
-CurrentClimate::CurrentClimate(frmHVACMain& form) : m_form(form) {}
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlQuery>
 
-bool CurrentClimate::SetCurrentClimate(const QString&) { return false; }
-void CurrentClimate::UpdateStandardClimateCaption(const QString&) {}
+namespace {
+
+const QString ClimateColumns = QStringLiteral(
+    "SELECT ZoneCity, ZoneState, ZoneLBLClimateZone, UniqueID, ZoneWinterOutdoorDesignTemp, "
+    "ZoneSummerDesignGrainDifference FROM [Climates by prevalence]");
+
+} // namespace
+
+CurrentClimate::CurrentClimate(frmHVACMain& form) : m_form(form)
+{
+    connect(m_form.survey->cmdSelectClimate, &QPushButton::clicked, this,
+            &CurrentClimate::cmdSelectClimate_Click);
+    connect(m_form.home->cmdSelectDefaultClimate, &QPushButton::clicked, this,
+            &CurrentClimate::cmdSelectDefaultClimate_Click);
+}
+
+bool CurrentClimate::SetCurrentClimate(const QString& uniqueId)
+{
+    const QSqlDatabase& db = m_form.state.gcnnUser;
+    bool found = true;
+    QSqlQuery q(db);
+    // The id is looked up by the database rather than by walking every climate; when it
+    // matches nothing the first climate of the list stands in.
+    if (!uniqueId.isEmpty()) {
+        q = execSql(db, ClimateColumns + QStringLiteral(" WHERE UniqueID = ? LIMIT 1"), {uniqueId});
+        found = q.next();
+    }
+    if (uniqueId.isEmpty() || !found) {
+        q = execSql(db, ClimateColumns + QStringLiteral(" LIMIT 1"));
+        if (!q.next()) {
+            m_form.mstrClimateCity.clear();
+            m_form.mstrClimateLBLZone.clear();
+            m_form.mstrClimateUniqueID.clear();
+            UpdateClimateCaption();
+            return false;
+        }
+    }
+    m_form.mstrClimateCity = q.value(0).toString();
+    m_form.mstrClimateState = q.value(1).toString();
+    m_form.mstrClimateLBLZone = q.value(2).toString();
+    m_form.mstrClimateUniqueID = q.value(3).toString();
+    m_form.msngClimateWinterDesignTemp = q.value(4).toFloat();
+    m_form.msngClimateSummerGrainDiff = q.value(5).toFloat();
+    // The caption follows the climate, so a loaded client never shows the one before.
+    UpdateClimateCaption();
+    return found;
+}
+
+void CurrentClimate::UpdateClimateCaption()
+{
+    m_form.survey->lblClimate->setText(
+        m_form.mstrClimateCity.isEmpty()
+            ? QString()
+            : m_form.mstrClimateCity + QStringLiteral(", ") + m_form.mstrClimateState);
+}
+
+void CurrentClimate::UpdateStandardClimateCaption(const QString& caption)
+{
+    m_form.home->lblSelectClimate->setText(
+        caption.isEmpty() ? QString() : QStringLiteral("Standard Climate is ") + caption);
+}
+
+void CurrentClimate::cmdSelectClimate_Click()
+{
+    frmClimateSelection dialog(m_form.state, &m_form);
+    dialog.setCurrentUniqueID(m_form.mstrClimateUniqueID);
+    dialog.exec();
+    if (dialog.UserHasSelected()) {
+        SetCurrentClimate(dialog.ClimateUniqueID());
+        UpdateClimateCaption();
+        m_form.clients->EnableClientSave();
+        m_form.mblnDataChanged = true;
+    }
+}
+
+void CurrentClimate::cmdSelectDefaultClimate_Click()
+{
+    frmClimateSelection dialog(m_form.state, &m_form);
+    dialog.setCurrentUniqueID(GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+    dialog.exec();
+    if (dialog.UserHasSelected()) {
+        SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID"),
+                       dialog.ClimateUniqueID());
+        UpdateStandardClimateCaption(dialog.ClimateCityLocation());
+    }
+    UpdateClimateCaption();
+}
