@@ -109,7 +109,8 @@ QString viewerMissingMessage()
 QString defaultViewerPath(const QString& programFolder)
 {
     static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:/"));
-    const QString folder = QDir::fromNativeSeparators(programFolder);
+    // A folder written with drive and backslashes reads the same on every system.
+    const QString folder = QString(programFolder).replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString root = drive.match(folder).hasMatch() ? folder.left(3) : QStringLiteral("/");
     return root + QStringLiteral("Program Files/PowerPoint Viewer/PPView32.exe");
 }
