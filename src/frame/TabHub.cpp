@@ -1,12 +1,242 @@
 #include "TabHub.h"
 
+#include "ClientRecords.h"
+#include "Dialogs.h"
+#include "EfficiencyTab.h"
+#include "FlowHoodTab.h"
+#include "HouseLeakageTab.h"
+#include "MultimediaCode.h"
+#include "Pages.h"
+#include "ProgramState.h"
 #include "frmHVACMain.h"
+#include "ui_EfficiencyPage.h"
+#include "ui_FlowHoodPage.h"
+#include "ui_HomePage.h"
+#include "ui_HouseLeakagePage.h"
 
-TabHub::TabHub(frmHVACMain& form) : m_form(form) {}
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
 
-void TabHub::tabMain_Click(int) {}
-void TabHub::CheckTabEnables() {}
-void TabHub::cmdContinueFromHome_Click() {}
-void TabHub::cmdContinueFromHLTab_Click() {}
-void TabHub::cmdContinueFromFlowHoodTab_Click() {}
-void TabHub::cmdGoHome_Click() {}
+TabHub::TabHub(frmHVACMain& form) : m_form(form)
+{
+    m_shownTab = m_form.tabMain->currentIndex();
+    connect(m_form.tabMain, &QTabWidget::currentChanged, this, &TabHub::tabMain_CurrentChanged);
+    connect(m_form.home->cmdContinueFromHome, &QPushButton::clicked, this,
+            &TabHub::cmdContinueFromHome_Click);
+    connect(m_form.hl->cmdContinueFromHLTab, &QPushButton::clicked, this,
+            &TabHub::cmdContinueFromHLTab_Click);
+    connect(m_form.fh->cmdContinueFromFlowHoodTab, &QPushButton::clicked, this,
+            &TabHub::cmdContinueFromFlowHoodTab_Click);
+    // The pages that end a round of tests lead back home.
+    connect(m_form.fh->cmdGoHome, &QPushButton::clicked, this, &TabHub::cmdGoHome_Click);
+    connect(m_form.dl->cmdGoHome, &QPushButton::clicked, this, &TabHub::cmdGoHome_Click);
+}
+
+void TabHub::tabMain_CurrentChanged(int index)
+{
+    const int previous = m_shownTab;
+    m_shownTab = index;
+    tabMain_Click(previous);
+}
+
+int TabHub::pageIndex(const QString& caption) const
+{
+    for (int i = 0; i < m_form.tabMain->count(); ++i)
+        if (m_form.tabMain->tabText(i) == caption)
+            return i;
+    return -1;
+}
+
+QString TabHub::caption(int index) const
+{
+    return m_form.tabMain->tabText(index);
+}
+
+void TabHub::showSilently(int index)
+{
+    const QSignalBlocker blocker(m_form.tabMain);
+    m_form.tabMain->setCurrentIndex(index);
+    m_shownTab = m_form.tabMain->currentIndex();
+}
+
+void TabHub::focusIfShown(QWidget* control)
+{
+    if (control->isVisible())
+        control->setFocus();
+}
+
+void TabHub::tabMain_Click(int previousTab)
+{
+    QTabWidget* tabs = m_form.tabMain;
+    const int shown = tabs->currentIndex();
+    if (previousTab == shown)
+        return;
+    const QString left = caption(previousTab);
+    const QString entered = caption(shown);
+    ProgramState& state = m_form.state;
+
+    // Nothing is done for a client until a technician is chosen.
+    if (left == pages::Home && entered != pages::Media &&
+        m_form.home->cmbTechnician->currentText().isEmpty()) {
+        m_form.mblnRevertingTab = true;
+        tabs->setCurrentIndex(previousTab);
+        state.dialogs.msgBox(QStringLiteral("Every client must be associated with a technician. "
+                                            "Please create a technician."),
+                             platform::MsgButtons::OK, platform::MsgIcon::None, QString());
+        m_form.home->txtAddTechnician->setFocus();
+        return;
+    }
+
+    // While the control is being put back, the page it passed through was never entered, so
+    // there is nothing of it to save.
+    const bool pageHasWork = left == pages::ClientSurvey || left == pages::HouseLeakage ||
+                             left == pages::Efficiency || left == pages::FlowHood;
+    if (m_form.mblnDataChanged && pageHasWork && !m_form.mblnRevertingTab) {
+        const auto answer = state.dialogs.msgBox(
+            QStringLiteral("Save changes before switching tabs?"), platform::MsgButtons::YesNo,
+            platform::MsgIcon::Question, ProgramState::title());
+        if (answer == platform::MsgResult::Yes) {
+            // The page's checks run while it is shown, and a check that refuses keeps the
+            // user there with the entries as they were.
+            showSilently(previousTab);
+            if (!savePage(left))
+                return;
+            showSilently(shown);
+            if (left == pages::FlowHood)
+                m_form.mblnRevertingTab = true;
+            m_form.mblnDataChanged = false;
+        } else {
+            m_form.mblnDataChanged = false;
+            discardPage(left);
+        }
+    }
+
+    if (m_form.mblnRevertingTab) {
+        m_form.mblnRevertingTab = false;
+        if (entered != pages::Home)
+            m_form.mblnDataChanged = false;
+        return;
+    }
+
+    preparePage(entered, previousTab);
+    m_form.mblnDataChanged = false;
+}
+
+bool TabHub::savePage(const QString& page)
+{
+    if (page == pages::ClientSurvey)
+        return m_form.clients->SaveThisClient();
+    if (page == pages::HouseLeakage)
+        return m_form.houseLeakage->HLSave();
+    if (page == pages::Efficiency)
+        return m_form.efficiency->DLSave();
+    if (page == pages::FlowHood)
+        return m_form.flowHood->FHSave();
+    return true;
+}
+
+void TabHub::discardPage(const QString& page)
+{
+    if (page == pages::ClientSurvey)
+        m_form.clients->CancelClientChanges();
+    else if (page == pages::HouseLeakage)
+        m_form.houseLeakage->ClearHLTab();
+    else if (page == pages::Efficiency)
+        m_form.efficiency->ClearDLATab();
+    else if (page == pages::FlowHood)
+        m_form.flowHood->ClearFHATab();
+}
+
+void TabHub::preparePage(const QString& page, int previousTab)
+{
+    auto* home = m_form.home.get();
+    if (page == pages::Home) {
+        m_form.mblnDataChanged = false;
+        if (m_form.mblnFormReady)
+            focusIfShown(home->cmdHomePlayMovie);
+        if (home->cmdContinueFromHome->isEnabled())
+            focusIfShown(home->cmdContinueFromHome);
+    } else if (page == pages::ClientSurvey) {
+        if (home->cmbTechnician->currentIndex() >= 0) {
+            if (home->cmbClientSelect->currentIndex() < 0)
+                m_form.clients->cmdAddClient_Click();
+            else
+                focusIfShown(home->cmbClientSelect);
+        } else {
+            m_form.clients->cmdAddClient_Click();
+            focusIfShown(home->cmbTechnician);
+        }
+    } else if (page == pages::HouseLeakage) {
+        m_form.houseLeakage->PrepHLTestTab(m_form.mintCurrentHltID);
+    } else if (page == pages::FlowHood) {
+        m_form.flowHood->PrepFHATab();
+    } else if (page == pages::Efficiency) {
+        m_form.efficiency->PrepDLATab();
+    } else if (page == pages::Media) {
+        ShowMediaViewer(m_form);
+        // Back to the page left, which is prepared again by this handler.
+        m_form.tabMain->setCurrentIndex(previousTab);
+    }
+}
+
+void TabHub::CheckTabEnables()
+{
+    QTabWidget* tabs = m_form.tabMain;
+    auto* home = m_form.home.get();
+    const bool technician = home->cmbTechnician->currentIndex() >= 0;
+    const bool client = home->cmbClientSelect->currentIndex() >= 0;
+    home->cmdContinueFromHome->setEnabled(technician);
+
+    // Greying out the page shown must not move the control away from it (and run the hub).
+    const int shown = tabs->currentIndex();
+    {
+        const QSignalBlocker blocker(tabs);
+        for (int i = 1; i < tabs->count(); ++i)
+            tabs->setTabEnabled(i, technician && (i == 1 || client));
+        const int media = pageIndex(pages::Media);
+        if (media >= 0)
+            tabs->setTabEnabled(media, true);
+        if (tabs->currentIndex() != shown)
+            tabs->setCurrentIndex(shown);
+    }
+    home->zlblTechDelete->setVisible(technician);
+}
+
+void TabHub::cmdContinueFromHome_Click()
+{
+    m_form.tabMain->setCurrentIndex(pageIndex(pages::ClientSurvey));
+}
+
+void TabHub::cmdContinueFromHLTab_Click()
+{
+    const int page = pageIndex(pages::FlowHood);
+    if (m_form.tabMain->isTabEnabled(page))
+        m_form.tabMain->setCurrentIndex(page);
+}
+
+void TabHub::cmdContinueFromFlowHoodTab_Click()
+{
+    const int page = pageIndex(pages::Efficiency);
+    if (m_form.tabMain->isTabEnabled(page))
+        m_form.tabMain->setCurrentIndex(page);
+}
+
+void TabHub::cmdGoHome_Click()
+{
+    const int home = pageIndex(pages::Home);
+    m_form.tabMain->setCurrentIndex(home);
+    // A save that was refused on the way keeps the page and its entries.
+    if (m_form.tabMain->currentIndex() != home)
+        return;
+    m_form.clients->ClearClient();
+    m_form.houseLeakage->ClearHLTab();
+    m_form.flowHood->ClearFHATab();
+    m_form.efficiency->ClearDLATab();
+    m_form.mblnDataChanged = false;
+    // The client choice is empty now; the pages follow it.
+    CheckTabEnables();
+}

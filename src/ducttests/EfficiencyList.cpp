@@ -1,0 +1,288 @@
+// Saving the Efficiency Analysis page's inputs, the list of the client's saved analyses and
+// reloading one of them.
+#include "EfficiencyTab.h"
+
+#include "Database.h"
+#include "Dialogs.h"
+#include "FlowHoodTab.h"
+#include "ListFunctions.h"
+#include "ProgramState.h"
+#include "WaitCursor.h"
+#include "frmHVACMain.h"
+#include "ui_EfficiencyPage.h"
+#include "ui_HomePage.h"
+#include "vbconvert.h"
+#include "vbdate.h"
+#include "vbformat.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSqlQuery>
+#include <QTableWidget>
+
+namespace {
+
+const QString Table = QStringLiteral("Duct Leak Analysis");
+
+enum Column
+{
+    ColId,
+    ColDate,
+    ColTestNum,
+    ColDescription,
+    ColumnCount
+};
+
+// A stored number as the boxes show it; empty for none.
+QString numberText(const QVariant& value)
+{
+    return value.isNull() ? QString() : vbrt::cstr(value.toDouble());
+}
+
+// A box's number for storing; null when the box is empty.
+QVariant numberOf(const QLineEdit* box)
+{
+    const auto number = vbrt::parseNumber(box->text());
+    return number ? QVariant(*number) : QVariant();
+}
+
+QVariant codeOf(const QComboBox* list)
+{
+    return list->currentIndex() < 0 ? QVariant() : QVariant(ComboData(list));
+}
+
+void selectCode(QComboBox* list, const QVariant& code)
+{
+    list->setCurrentIndex(code.isNull() ? -1 : LocateComboItemData(list, code.toInt()));
+}
+
+} // namespace
+
+void EfficiencyTab::SetUpDLGrid()
+{
+    QTableWidget* grid = m_form.dl->fgdDLTestSelect;
+    m_suppressTestLoad = true;
+    grid->clear();
+    grid->setColumnCount(ColumnCount);
+    grid->setRowCount(0);
+    grid->setHorizontalHeaderLabels({QStringLiteral("DlaID"), QStringLiteral("Date/Time"),
+                                     QStringLiteral("Test #"),
+                                     QStringLiteral("System Description")});
+    grid->setColumnHidden(ColId, true);
+    grid->setColumnWidth(ColDate, 110);
+    grid->setColumnWidth(ColTestNum, 60);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->verticalHeader()->hide();
+    grid->setEnabled(false);
+    m_suppressTestLoad = false;
+}
+
+void EfficiencyTab::RefreshDLTests()
+{
+    QTableWidget* grid = m_form.dl->fgdDLTestSelect;
+    m_suppressTestLoad = true;
+    grid->clearSelection();
+    grid->setRowCount(0);
+    QSqlQuery q =
+        execSql(m_form.state.gcnnUser,
+                QStringLiteral("SELECT DlaID, DlaTestDate, DlaUserID, DlaSystemDescription "
+                               "FROM [Duct Leak Analysis] WHERE ClientID = ? "
+                               "ORDER BY DlaUserID, DlaTestDate, DlaID"),
+                {m_form.state.gintClientID});
+    while (q.next()) {
+        const int row = grid->rowCount();
+        grid->insertRow(row);
+        const QStringList cells{q.value(0).toString(),
+                                vbrt::formatDate(q.value(1).toDateTime(), "M/D/YY h:mm"),
+                                q.value(2).toString(), q.value(3).toString()};
+        for (int col = 0; col < ColumnCount; ++col)
+            grid->setItem(row, col, new QTableWidgetItem(cells[col]));
+    }
+    grid->setEnabled(grid->rowCount() > 0);
+    m_suppressTestLoad = false;
+}
+
+bool EfficiencyTab::selectListedRow(int32_t dlaId)
+{
+    QTableWidget* grid = m_form.dl->fgdDLTestSelect;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        if (grid->item(row, ColId)->text().toInt() != dlaId)
+            continue;
+        m_suppressTestLoad = true;
+        grid->setCurrentCell(row, ColDate);
+        grid->selectRow(row);
+        m_suppressTestLoad = false;
+        return true;
+    }
+    return false;
+}
+
+void EfficiencyTab::fgdDLTestSelect_SelChange()
+{
+    if (m_suppressTestLoad)
+        return;
+    QTableWidget* grid = m_form.dl->fgdDLTestSelect;
+    const QList<QTableWidgetItem*> selected = grid->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int32_t id = grid->item(selected.first()->row(), ColId)->text().toInt();
+    ShowDlaRecord(id);
+}
+
+void EfficiencyTab::ShowDlaRecord(int32_t dlaId)
+{
+    QSqlQuery q =
+        execSql(m_form.state.gcnnUser,
+                QStringLiteral("SELECT * FROM [Duct Leak Analysis] WHERE DlaID = ?"), {dlaId});
+    if (!q.next())
+        return; // deleted meanwhile: the page keeps what it shows
+    auto* dl = m_form.dl.get();
+    auto field = [&q](const char* name) { return q.value(QLatin1String(name)); };
+
+    dl->txtDLTestDateTime->setText(
+        vbrt::formatDate(field("DlaTestDate").toDateTime(), "mm/dd/yyyy h:mm am/pm"));
+    dl->txtDLTestNum->setText(field("DlaUserID").toString());
+    dl->txtDLSystemDescription->setText(field("DlaSystemDescription").toString());
+    // The heating system first: choosing a heat pump empties the furnace input.
+    QComboBox* heat = dl->cmbDLPrimaryHeat;
+    const QVariant heatCode = field("DlaPrimaryHeat");
+    const int heatPosition = heatCode.isNull() ? -1 : LocateComboItemData(heat, heatCode.toInt());
+    if (heatPosition < 0) {
+        // An empty box would make the type-ahead pick the first item.
+        const QSignalBlocker blocker(heat);
+        heat->setCurrentIndex(-1);
+    } else {
+        heat->setCurrentIndex(heatPosition);
+    }
+    HeatRelabel(heatPosition);
+    const QVariant btu = field("DlaTotalBtuInput");
+    if (dl->txtDLTotalBtuInput->isEnabled())
+        dl->txtDLTotalBtuInput->setText(btu.isNull() ? QString()
+                                                     : vbrt::format(btu.toLongLong(), "#,##0"));
+    dl->txtDLTotalCoolingTons->setText(numberText(field("DlaTotalCoolingTons")));
+    dl->txtDLSupplyLeaksSqIn->setText(numberText(field("DlaSupplyLeaksSqIn")));
+    dl->txtDLReturnLeaksSqIn->setText(numberText(field("DlaReturnLeaksSqIn")));
+    selectCode(dl->cmbDLReturnLeaks, field("DlaReturnLeaks"));
+    selectCode(dl->cmbDLAtticRoofCoolingFactor, field("DlaAtticRoofCoolingFactor"));
+    dl->txtDLWinterOutDesignTemp->setText(numberText(field("DlaWinterOutDesignTemp")));
+    dl->txtDLSummerOutDesignTemp->setText(numberText(field("DlaSummerOutDesignTemp")));
+    dl->txtDLSummerDesignGrainDifference->setText(
+        numberText(field("DlaSummerDesignGrainDifference")));
+
+    ClearDLResults();
+    m_form.flowHood->CalculateTotalLeaks();
+    m_form.mintCurrentDlaID = dlaId;
+    m_form.mblnDataChanged = false;
+}
+
+void EfficiencyTab::fillDesignValuesFromClimate()
+{
+    QString winter, summer, grains;
+    if (!m_form.mstrClimateUniqueID.isEmpty()) {
+        QSqlQuery q = execSql(m_form.state.gcnnUser,
+                              QStringLiteral("SELECT ZoneWinterOutdoorDesignTemp, "
+                                             "ZoneSummerOutdoorDesignTemp, "
+                                             "ZoneSummerDesignGrainDifference "
+                                             "FROM [Climates by prevalence] WHERE UniqueID = ?"),
+                              {m_form.mstrClimateUniqueID});
+        if (q.next()) {
+            winter = numberText(q.value(0));
+            summer = numberText(q.value(1));
+            grains = numberText(q.value(2));
+        }
+    }
+    m_form.dl->txtDLWinterOutDesignTemp->setText(winter);
+    m_form.dl->txtDLSummerOutDesignTemp->setText(summer);
+    m_form.dl->txtDLSummerDesignGrainDifference->setText(grains);
+}
+
+void EfficiencyTab::PrepDLATab()
+{
+    RefreshDLTests();
+    // An analysis of this client still on the page stays as it is.
+    if (m_form.mintCurrentDlaID >= 1 && selectListedRow(m_form.mintCurrentDlaID))
+        return;
+    m_form.mintCurrentDlaID = -1;
+    fillDesignValuesFromClimate();
+    if (m_form.dl->txtDLTestDateTime->text().isEmpty())
+        DLDateNow_Click();
+}
+
+bool EfficiencyTab::designValuesAreNumbers()
+{
+    auto* dl = m_form.dl.get();
+    for (QLineEdit* box : {dl->txtDLWinterOutDesignTemp, dl->txtDLSummerOutDesignTemp,
+                           dl->txtDLSummerDesignGrainDifference}) {
+        if (box->text().isEmpty() || vbrt::isNumeric(box->text()))
+            continue;
+        m_form.state.dialogs.msgBox(QStringLiteral("A number is required."),
+                                    platform::MsgButtons::OK, platform::MsgIcon::None,
+                                    ProgramState::title());
+        const platform::FieldValidation::Suspend suspend(m_form.validation);
+        box->setFocus();
+        return false;
+    }
+    return true;
+}
+
+bool EfficiencyTab::DLSave()
+{
+    auto* dl = m_form.dl.get();
+    for (QWidget* field : {static_cast<QWidget*>(dl->txtDLTestDateTime),
+                           static_cast<QWidget*>(dl->txtDLSystemDescription),
+                           static_cast<QWidget*>(dl->cmbDLPrimaryHeat),
+                           static_cast<QWidget*>(dl->txtDLTotalBtuInput),
+                           static_cast<QWidget*>(dl->txtDLTotalCoolingTons),
+                           static_cast<QWidget*>(dl->txtDLSupplyLeaksSqIn),
+                           static_cast<QWidget*>(dl->txtDLReturnLeaksSqIn),
+                           static_cast<QWidget*>(dl->cmbDLReturnLeaks)}) {
+        if (!m_form.validation.runCheck(field))
+            return false;
+    }
+    if (!designValuesAreNumbers())
+        return false;
+    ProgramState& state = m_form.state;
+    if (state.gintClientID < 0) {
+        // The page is only reachable with a client; a row without one could never be listed.
+        state.dialogs.msgBox(QStringLiteral("Please select a client before saving an analysis."),
+                             platform::MsgButtons::OK, platform::MsgIcon::None,
+                             ProgramState::title());
+        return false;
+    }
+
+    platform::WaitCursor wait;
+    const QSqlDatabase& db = state.gcnnUser;
+    const QString tech = fitText(m_form.home->cmbTechnician->currentText(),
+                                 fieldSize(db, Table, QStringLiteral("TechName")));
+    const QString testNum =
+        SaveableText(db, Table, QStringLiteral("DlaUserID"), dl->txtDLTestNum)->text();
+    const QString description =
+        SaveableText(db, Table, QStringLiteral("DlaSystemDescription"), dl->txtDLSystemDescription)
+            ->text();
+    // A heat pump has no furnace input; otherwise the check has made it a whole number.
+    const QVariant btu = dl->txtDLTotalBtuInput->text().isEmpty()
+                             ? QVariant()
+                             : QVariant(vbrt::clng(dl->txtDLTotalBtuInput->text()));
+    QSqlQuery q = execSql(
+        db,
+        QStringLiteral("INSERT INTO [Duct Leak Analysis] (ClientID, DlaTestDate, TechName, "
+                       "DlaUserID, DlaSystemDescription, DlaPrimaryHeat, DlaTotalBtuInput, "
+                       "DlaTotalCoolingTons, DlaSupplyLeaksSqIn, DlaReturnLeaksSqIn, "
+                       "DlaReturnLeaks, DlaAtticRoofCoolingFactor, DlaWinterOutDesignTemp, "
+                       "DlaSummerOutDesignTemp, DlaSummerDesignGrainDifference) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {state.gintClientID, vbrt::cdate(dl->txtDLTestDateTime->text()), tech, testNum, description,
+         codeOf(dl->cmbDLPrimaryHeat), btu, numberOf(dl->txtDLTotalCoolingTons),
+         numberOf(dl->txtDLSupplyLeaksSqIn), numberOf(dl->txtDLReturnLeaksSqIn),
+         codeOf(dl->cmbDLReturnLeaks), codeOf(dl->cmbDLAtticRoofCoolingFactor),
+         numberOf(dl->txtDLWinterOutDesignTemp), numberOf(dl->txtDLSummerOutDesignTemp),
+         numberOf(dl->txtDLSummerDesignGrainDifference)});
+    const int32_t id = q.lastInsertId().toInt();
+    m_form.mintCurrentDlaID = id;
+    m_form.mblnDataChanged = false;
+    RefreshDLTests();
+    selectListedRow(id);
+    return true;
+}
