@@ -91,11 +91,7 @@ void TabHub::tabMain_Click(int previousTab)
         return;
     }
 
-    // While the control is being put back, the page it passed through was never entered, so
-    // there is nothing of it to save.
-    const bool pageHasWork = left == pages::ClientSurvey || left == pages::HouseLeakage ||
-                             left == pages::Efficiency || left == pages::FlowHood;
-    if (m_form.mblnDataChanged && pageHasWork && !m_form.mblnRevertingTab) {
+    if (m_form.mblnDataChanged) {
         const auto answer = state.dialogs.msgBox(
             QStringLiteral("Save changes before switching tabs?"), platform::MsgButtons::YesNo,
             platform::MsgIcon::Question, ProgramState::title());
@@ -108,7 +104,9 @@ void TabHub::tabMain_Click(int previousTab)
             showSilently(shown);
             if (left == pages::FlowHood)
                 m_form.mblnRevertingTab = true;
-            m_form.mblnDataChanged = false;
+            if (left == pages::ClientSurvey || left == pages::HouseLeakage ||
+                left == pages::Efficiency || left == pages::FlowHood)
+                m_form.mblnDataChanged = false;
         } else {
             m_form.mblnDataChanged = false;
             discardPage(left);
