@@ -128,9 +128,9 @@ class TestSlideShows : public QObject
 private slots:
     void showRunsInThePresentationProgram()
     {
+        CallLog calls; // outlives the program, whose shut-down quits the fake
         ViewerRun v;
         QVERIFY(writeFile(v.folder("PowerPoints/Heat Loss.ppt")));
-        CallLog calls;
         int created = 0;
         QVERIFY(v.start());
         v.run.state->createPresentationProgram = [&] {
@@ -165,8 +165,8 @@ private slots:
 
     void presentationThatCannotBeOpened()
     {
+        CallLog calls; // outlives the program, whose shut-down quits the fake
         ViewerRun v;
-        CallLog calls;
         QVERIFY(v.start());
         v.run.state->createPresentationProgram = [&] {
             return std::make_shared<FakePresentationProgram>(calls);
@@ -181,8 +181,8 @@ private slots:
 
     void shutDownIgnoresErrorsOfClosingAndQuitting()
     {
+        CallLog calls; // outlives the program, whose shut-down quits the fake
         ViewerRun v;
-        CallLog calls;
         QVERIFY(v.start());
         auto program = std::make_shared<FakePresentationProgram>(calls, true);
         v.run.state->gobjPowerPoint = program;
