@@ -6,6 +6,7 @@
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QMediaPlayer>
+#include <QPalette>
 #include <QPushButton>
 #include <QUrl>
 #include <QVideoWidget>
@@ -15,6 +16,11 @@ frmMoviePlayer::frmMoviePlayer(ProgramState& state, QWidget* parent)
 {
     ui->setupUi(this);
     ui->lblMovieStatus->hide();
+    // The picture area is dark like a screen, also before the movie starts.
+    QPalette screen = ui->wmpPlayer->palette();
+    screen.setColor(QPalette::Window, Qt::black);
+    ui->wmpPlayer->setPalette(screen);
+    ui->wmpPlayer->setAutoFillBackground(true);
     connect(ui->cmdPlay, &QPushButton::clicked, this, &frmMoviePlayer::cmdPlay_Click);
     connect(ui->cmdPause, &QPushButton::clicked, this, &frmMoviePlayer::cmdPause_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmMoviePlayer::cmdClose_Click);
