@@ -1,16 +1,31 @@
 #pragma once
 
-#include <QObject>
+#include "HLDatasets.h"
 
+#include <QObject>
+#include <QString>
+
+#include <array>
 #include <cstdint>
 
 class frmHVACMain;
+class HouseLeakageTest;
+class QLabel;
+class QLineEdit;
+class QSqlQuery;
+class QTableWidget;
+class QWidget;
 
 // The House Leakage Test page: blower models and ranges, data sets, calculation, saving, list.
+//
+// The page's result boxes (txtActualLeakage ... txtOptimumAirChanges, atxtHLTestFlow_i,
+// atxtHLTestError_i) and the form's mobjHLTest hold the last calculation while
+// resultsCalculated() is true; any change of an input clears them.
 class HouseLeakageTab : public QObject
 {
 public:
     explicit HouseLeakageTab(frmHVACMain& form);
+    ~HouseLeakageTab() override;
 
     // Start-up: the data-set rows' positions, the lists and the test grid.
     void TakeRowPositions();
@@ -23,6 +38,100 @@ public:
     bool HLSave();
     void ClearHLTab();
 
+    // --- Blower models, ranges and data-set enables -----------------------------------------
+    void cmbBlowerModel_Click();
+    void cmbHLFlowTubeConnection_Validate(bool& cancel);
+    void cmbHLRange_Validate(bool& cancel);
+    static int16_t GetFanDirection(int directionCode);
+    void GetRangeConstantsFromID(int32_t rangeId, int directionCode, HouseLeakageTest& test);
+    void GetRangeConstantsFromDropText(const QString& rangeText, int directionCode,
+                                       HouseLeakageTest& test);
+    void CheckHLDatasetEnables();
+
+    // --- Calculation ---------------------------------------------------------------------------
+    void cmdHLCalculate_Click();
+    bool HLCalculate(bool showMessages);
+    bool ValidateHLInputs(bool showMessages);
+    // True while the result boxes and mobjHLTest hold a calculation of the inputs shown.
+    bool resultsCalculated() const { return m_resultsCalculated; }
+
+    // --- Field checks ----------------------------------------------------------------------------
+    void cmbHLTestType_Validate(bool& cancel);
+    void cmbHLStories_Validate(bool& cancel);
+    // Empties the results and disables the buttons that need them.
+    void ClearHLResults();
+
+    // --- Test list -------------------------------------------------------------------------------
+    // Fills the grid from rows of [House Leakage Test List]; each row's results are computed
+    // afresh.
+    void RefreshHLTests(QSqlQuery& rows);
+    void SelectCurrentHLTestRow();
+    void ShowHltRecord(int32_t hltId);
+    void fgdHLTestSelect_SelChange();
+    void fgdHLTestSelect_KeyUp(int keyCode);
+
+    // The saved tests of the current client, in list order.
+    QSqlQuery clientTests() const;
+
+    bool mblnSuppressHLTestLoad = false;
+
+    // The reading boxes, data sets 0 to 5.
+    std::array<QLineEdit*, 6> housePressure{};
+    std::array<QLineEdit*, 6> flowPressure{};
+    std::array<QLineEdit*, 6> flowPressure2{};
+    std::array<QLineEdit*, 6> testFlow{};
+    std::array<QLineEdit*, 6> testError{};
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // While code fills the page, its changes are not the user's.
+    class Filling
+    {
+    public:
+        explicit Filling(HouseLeakageTab& tab) : m_tab(tab) { ++m_tab.m_filling; }
+        ~Filling() { --m_tab.m_filling; }
+        Filling(const Filling&) = delete;
+        Filling& operator=(const Filling&) = delete;
+
+    private:
+        HouseLeakageTab& m_tab;
+    };
+
+    void connectSignals();
+    void inputChanged();
+    void recordChanged();
+    void houseDataChanged();
+
+    // Ranges and layout.
+    hl::RangeKind rangeKind() const;
+    void applyBlowerModel();
+    void OneFanLayout();
+    void TwoFanLayout();
+    void applyRangeLayout();
+    void loadRangeConstants(QSqlQuery& row, int directionCode, HouseLeakageTest& test);
+
+    // Field checks.
+    void addReadingChecks();
+    void checkReadingBox(QLineEdit* box, hl::Reading kind, int dataset, bool& cancel);
+    // Runs the check of every open box without questions; false (focus on the box) when one
+    // refuses.
+    bool checkAllReadings(bool showMessages);
+    bool refuse(QWidget* box, const QString& message, bool showMessages);
+
+    // Calculation.
+    bool prepareCalculation(bool showMessages, hl::DatasetMap& map, bool& pointWarning);
+    bool readResults(bool showMessages);
+    void markPointError(int dataset, bool marked);
+    void warn(const QString& text);
+
+    // List.
+    void selectTestRow(int32_t hltId);
+    int32_t currentRowId() const;
+
     frmHVACMain& m_form;
+    QTableWidget* m_grid = nullptr;
+    bool m_resultsCalculated = false;
+    int m_filling = 0;
 };

@@ -1,0 +1,129 @@
+// Saving the test on the page as a new row of [House Leakage Tests].
+#include "HouseLeakageTab.h"
+
+#include "Database.h"
+#include "ListFunctions.h"
+#include "ProgramState.h"
+#include "WaitCursor.h"
+#include "frmHVACMain.h"
+#include "ui_HomePage.h"
+#include "ui_HouseLeakagePage.h"
+#include "vbconvert.h"
+#include "vbdate.h"
+#include "vberror.h"
+#include "vbformat.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableWidget>
+
+namespace {
+
+// The box as a whole number (halves to even), or null when it is empty.
+QVariant whole(const QLineEdit* box)
+{
+    if (box->text().trimmed().isEmpty())
+        return {};
+    return int(vbrt::cint(box->text()));
+}
+
+QVariant code(const QComboBox* list)
+{
+    return list->currentIndex() < 0 ? QVariant() : QVariant(ComboData(list));
+}
+
+} // namespace
+
+bool HouseLeakageTab::HLSave()
+{
+    platform::WaitCursor wait;
+    auto& ui = *m_form.hl;
+    const QSqlDatabase& db = m_form.state.gcnnUser;
+    const bool messages = m_form.mblnShowValidationMessages;
+    if (m_form.state.gintClientID < 1)
+        return refuse(nullptr,
+                      QStringLiteral("Please choose a client before saving a house leakage test."),
+                      messages);
+    // Everything is checked before anything is written: a reading that cannot be stored
+    // leaves no row behind.
+    if (!checkAllReadings(messages))
+        return false;
+
+    Filling filling(*this);
+    QVariant testDate;
+    if (const auto typed = vbrt::parseDate(ui.txtHLTestDateTime->text())) {
+        testDate = *typed;
+    } else {
+        // The time shown is the time stored, to the minute the box shows.
+        QDateTime now = QDateTime::currentDateTime();
+        now.setTime(QTime(now.time().hour(), now.time().minute()));
+        ui.txtHLTestDateTime->setText(vbrt::formatDate(now, "mm/dd/yyyy h:mm am/pm"));
+        testDate = now;
+    }
+    const QString techName = m_form.home->cmbTechnician->currentText();
+    const QString userId = SaveableText(db, QStringLiteral("House Leakage Tests"),
+                                        QStringLiteral("HltUserID"), ui.txtHLTestNum)
+                               ->text();
+    QVariant direction, gauge;
+    if (ui.cmbHLTestDirection2->currentIndex() >= 0) {
+        direction = vbrt::mod(ComboData(ui.cmbHLTestDirection2), 2);
+        gauge = vbrt::intDiv(ComboData(ui.cmbHLTestDirection2), 2);
+    }
+    const QVariant blowerModel = ui.cmbBlowerModel->currentIndex() < 0
+                                     ? QVariant(2)
+                                     : QVariant(ComboData(ui.cmbBlowerModel));
+
+    QStringList columns = {"ClientId",      "HltTestDate",  "TechName",         "HltUserID",
+                           "HltTestType",   "HltDirection", "HltGaugeLocation", "hltWindFactor",
+                           "BlowerModelID", "rangeid",      "HltFlowTube",      "HltInsideTemp",
+                           "HltOutsideTemp"};
+    QVariantList values = {m_form.state.gintClientID,
+                           testDate,
+                           techName,
+                           userId,
+                           code(ui.cmbHLTestType),
+                           direction,
+                           gauge,
+                           code(ui.cmbHLWindFactor),
+                           blowerModel,
+                           code(ui.cmbHLRange),
+                           code(ui.cmbHLFlowTubeConnection),
+                           whole(ui.txtHLInsideTemp),
+                           whole(ui.txtHLOutsideTemp)};
+    auto add = [&](const QString& prefix, const std::array<QLineEdit*, 6>& boxes) {
+        for (int i = 0; i < hl::DatasetCount; ++i) {
+            columns << prefix + QString::number(i);
+            values << whole(boxes[size_t(i)]);
+        }
+    };
+    add(QStringLiteral("HltHousePressure"), housePressure);
+    const hl::RangeKind kind = rangeKind();
+    if (kind == hl::RangeKind::MeasuredDirectly) {
+        add(QStringLiteral("HltFlowCFM"), testFlow);
+    } else {
+        add(QStringLiteral("HltFlowPressure"), flowPressure);
+        if (kind == hl::RangeKind::TwoBlowers)
+            add(QStringLiteral("HltFlowPressure2_"), flowPressure2);
+    }
+
+    QSqlQuery insert(db);
+    const QString sql =
+        QStringLiteral("INSERT INTO [House Leakage Tests] (%1) VALUES (%2)")
+            .arg(columns.join(QStringLiteral(", ")),
+                 QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    if (!insert.prepare(sql))
+        vbrt::raise(-2147467259, insert.lastError().text());
+    for (const QVariant& v : values)
+        insert.addBindValue(v);
+    if (!insert.exec())
+        vbrt::raise(-2147467259, insert.lastError().text());
+    const int32_t hltId = insert.lastInsertId().toInt();
+    m_form.mintCurrentHltID = hltId;
+    m_form.mblnDataChanged = false;
+
+    // The new test is the row to find in the list: it is highlighted, not loaded again.
+    QSqlQuery tests = clientTests();
+    RefreshHLTests(tests);
+    selectTestRow(hltId);
+    return true;
+}
