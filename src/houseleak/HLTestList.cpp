@@ -239,7 +239,11 @@ void HouseLeakageTab::RefreshHLTests(QSqlQuery& rows)
                 readings[i].flow2 = fieldValue(rows, flow2Col[i]);
                 readings[i].testFlow = fieldValue(rows, cfmCol[i]);
             }
-            hl::feedDatasets(test, readings, test.TestType() == 1, kind);
+            const hl::DatasetMap used =
+                hl::feedDatasets(test, readings, test.TestType() == 1, kind);
+            // As on the page: a multi-point line needs two points.
+            if (test.TestType() != 1 && used.count < 2)
+                vbrt::raise(vbrt::objectError(2229));
             return {test.MeasuredLeakageSqIn(), test.EstimatedAirChangesDaily()};
         });
 

@@ -1,0 +1,150 @@
+#pragma once
+
+// A whole program run with one technician and one client whose house and climate are known,
+// driven on the House Leakage Test page.
+
+#include "Database.h"
+#include "HouseLeakageTab.h"
+#include "ListFunctions.h"
+#include "MainWindowFixture.h"
+#include "Pages.h"
+#include "ui_ClientSurveyPage.h"
+#include "ui_HomePage.h"
+#include "ui_HouseLeakagePage.h"
+
+#include <QApplication>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+using platform::MsgResult;
+
+struct HouseSetup
+{
+    int livingArea = 1500;
+    int storiesCode = 2; // "2 Stories"
+    double ceiling = 8;
+    double bedrooms = 3;
+    int zone = 2;
+    double winterDesign = 10;
+    double summerGrain = 30;
+};
+
+class HLRun
+{
+public:
+    MainWindowFixture run;
+    int32_t clientId = -1;
+
+    // Starts the program with the client selected and the House Leakage Test page open.
+    bool start(const HouseSetup& house = {})
+    {
+        {
+            auto db = openUserDatabase(run.folder.file("Ostrel7_user.mdb"), "hlsetup");
+            execSql(db, "INSERT INTO Technicians (TechName) VALUES ('Pat Tester')");
+            QSqlQuery techId = execSql(db, "SELECT max(TechID) FROM Technicians");
+            techId.next();
+            const int tech = techId.value(0).toInt();
+            execSql(db,
+                    "INSERT INTO Settings (SettingName, SettingValue) VALUES ('MRUTechnician', ?)",
+                    {QString::number(tech)});
+            execSql(
+                db,
+                "INSERT INTO UserClimates (ZoneState, ZoneCity, ZoneCountry, ZoneLBLClimateZone, "
+                "ZoneWinterOutdoorDesignTemp, ZoneSummerOutdoorDesignTemp, "
+                "ZoneSummerDesignGrainDifference) VALUES ('ZZ', 'Testville', 'USA', ?, ?, 90, ?)",
+                {house.zone, house.winterDesign, house.summerGrain});
+            QSqlQuery climate = execSql(db, "SELECT max(ZoneID) FROM UserClimates");
+            climate.next();
+            const QString zoneId = "U" + climate.value(0).toString();
+            execSql(db,
+                    "INSERT INTO Clients (ClientName, HltLivingArea, HltStories, StoriesText, "
+                    "HltAverageCeilingHeight, HltBedrooms, ZoneID) VALUES ('Test House', ?, ?, ?, "
+                    "?, ?, ?)",
+                    {house.livingArea, house.storiesCode, QString(), house.ceiling, house.bedrooms,
+                     zoneId});
+            QSqlQuery id = execSql(db, "SELECT max(ClientID) FROM Clients");
+            id.next();
+            clientId = id.value(0).toInt();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("hlsetup");
+        if (!run.start())
+            return false;
+        QApplication::setActiveWindow(run.window.get());
+        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == run.window.get(); }))
+            return false;
+        auto& home = *form().home;
+        const int client = LocateComboItemData(home.cmbClientSelect, clientId);
+        if (client < 0 || home.cmbTechnician->currentIndex() < 0)
+            return false;
+        home.cmbClientSelect->setCurrentIndex(client);
+        if (form().state.gintClientID != clientId)
+            return false;
+        openPage();
+        return form().tabMain->tabText(form().tabMain->currentIndex()) == pages::HouseLeakage;
+    }
+
+    frmHVACMain& form() const { return run.form(); }
+    Ui::HouseLeakagePage& ui() const { return *form().hl; }
+    HouseLeakageTab& tab() const { return *form().houseLeakage; }
+    QSqlDatabase db() const { return run.state->gcnnUser; }
+
+    void openPage()
+    {
+        for (int i = 0; i < form().tabMain->count(); ++i)
+            if (form().tabMain->tabText(i) == pages::HouseLeakage)
+                form().tabMain->setCurrentIndex(i);
+    }
+
+    // As the technician does it: into the box, type, and on to the next.
+    void type(QLineEdit* box, const QString& text)
+    {
+        box->setFocus(Qt::TabFocusReason);
+        box->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(box, Qt::Key_Delete);
+        else
+            QTest::keyClicks(box, text);
+    }
+
+    void choose(QComboBox* list, const QString& text)
+    {
+        list->setFocus(Qt::TabFocusReason);
+        const int index = LocateComboText(list, text);
+        QVERIFY2(index >= 0, qPrintable(text));
+        list->setCurrentIndex(index);
+    }
+
+    // Leaves the box that has the focus for a neutral one.
+    void leave() { ui().cmbHLWindFactor->setFocus(Qt::TabFocusReason); }
+
+    void chooseModelAndRange(const QString& model, const QString& range)
+    {
+        choose(ui().cmbBlowerModel, model);
+        choose(ui().cmbHLRange, range);
+        leave();
+    }
+
+    // Types the data sets: {house, flow} or {house, flow, flow2} per row; an empty text
+    // leaves the box empty.
+    void typeRows(const QList<QStringList>& rows, const std::array<QLineEdit*, 6>* second = nullptr)
+    {
+        const auto& t = tab();
+        for (int i = 0; i < rows.size(); ++i) {
+            type(t.housePressure[size_t(i)], rows[i].value(0));
+            type(second ? (*second)[size_t(i)] : t.flowPressure[size_t(i)], rows[i].value(1));
+            if (rows[i].size() > 2)
+                type(t.flowPressure2[size_t(i)], rows[i].value(2));
+        }
+    }
+
+    void clickCalculate() { QTest::mouseClick(ui().cmdHLCalculate, Qt::LeftButton); }
+
+    int count(const QString& sql, std::initializer_list<QVariant> values = {}) const
+    {
+        QSqlQuery q = execSql(db(), sql, values);
+        return q.next() ? q.value(0).toInt() : -1;
+    }
+};
