@@ -8,6 +8,7 @@
 #include "HouseLeakageTab.h"
 #include "Settings.h"
 #include "TabHub.h"
+#include "ReportBuilder.h"
 #include "Technicians.h"
 #include "FixedLists.h"
 #include "HouseLeakageTest.h"
@@ -77,6 +78,7 @@ frmHVACMain::frmHVACMain(ProgramState& state_, QWidget* parent)
     efficiency = std::make_unique<EfficiencyTab>(*this);
     flowHood = std::make_unique<FlowHoodTab>(*this);
     hub = std::make_unique<TabHub>(*this);
+    reports = std::make_unique<ReportBuilder>(*this);
 }
 
 frmHVACMain::~frmHVACMain() = default;

@@ -18,6 +18,7 @@ class HouseLeakageTab;
 class EfficiencyTab;
 class FlowHoodTab;
 class TabHub;
+class ReportBuilder;
 
 namespace Ui {
 class HomePage;
@@ -65,6 +66,7 @@ public:
     std::unique_ptr<EfficiencyTab> efficiency;
     std::unique_ptr<FlowHoodTab> flowHood;
     std::unique_ptr<TabHub> hub;
+    std::unique_ptr<ReportBuilder> reports;
 
     // State the tabs share.
     bool mblnDataChanged = false;
