@@ -186,9 +186,9 @@ void ClientRecords::connectSignals()
 void ClientRecords::RefreshClientSelect()
 {
     // Alphabetical, so that a client is found among many; equal names in the order added.
-    QSqlQuery q = readRows(m_form.state.gcnnUser,
-                           QStringLiteral("SELECT ClientName, ClientID FROM Clients "
-                                          "ORDER BY ClientName, ClientID"));
+    QSqlQuery q =
+        readRows(m_form.state.gcnnUser, QStringLiteral("SELECT ClientName, ClientID FROM Clients "
+                                                       "ORDER BY ClientName, ClientID"));
     fillList(m_form.home->cmbClientSelect, q, true);
 }
 
@@ -240,7 +240,9 @@ void ClientRecords::showClientRow(const QSqlRecord& row)
 {
     const Filling filling(*this);
     auto* ui = m_form.survey.get();
-    const auto text = [&row](const char* name) { return row.value(QLatin1String(name)).toString(); };
+    const auto text = [&row](const char* name) {
+        return row.value(QLatin1String(name)).toString();
+    };
     ui->txtClientName->setText(text("ClientName"));
     ui->txtClientStreet->setText(text("ClientAddress"));
     showListText(ui->cmbClientCity, text("ClientCity"));
@@ -349,15 +351,15 @@ void ClientRecords::writeClientRow(const QVariant& dateAdded)
     const QSqlDatabase& db = m_form.state.gcnnUser;
     auto* ui = m_form.survey.get();
     const auto listText = [&db](const QComboBox* list, const char* field) {
-        return fitText(list->currentText(), fieldSize(db, QStringLiteral("Clients"),
-                                                      QLatin1String(field)));
+        return fitText(list->currentText(),
+                       fieldSize(db, QStringLiteral("Clients"), QLatin1String(field)));
     };
     ClientValues values;
     values.append({QStringLiteral("ClientDateAdded"), dateAdded});
-    values.append({QStringLiteral("ClientName"),
-                   SaveableText(db, QStringLiteral("Clients"), QStringLiteral("ClientName"),
-                                ui->txtClientName)
-                       ->text()});
+    values.append(
+        {QStringLiteral("ClientName"), SaveableText(db, QStringLiteral("Clients"),
+                                                    QStringLiteral("ClientName"), ui->txtClientName)
+                                           ->text()});
     values.append({QStringLiteral("ClientAddress"),
                    SaveableText(db, QStringLiteral("Clients"), QStringLiteral("ClientAddress"),
                                 ui->txtClientStreet)
@@ -369,13 +371,18 @@ void ClientRecords::writeClientRow(const QVariant& dateAdded)
     values.append({QStringLiteral("ZoneID"), m_form.mstrClimateUniqueID});
 
     QStringList columns;
-    for (const auto& [column, value] : values)
+    for (auto& [column, value] : values) {
         columns << column;
+        // Blank text is stored as empty text, never as no value: an empty ZoneID means "no
+        // climate", a missing one "the standard climate".
+        if (value.metaType() == QMetaType::fromType<QString>() && value.toString().isNull())
+            value = QStringLiteral("");
+    }
     const auto insertRow = [&] {
-        const QString sql = QStringLiteral("INSERT INTO Clients (%1) VALUES (%2)")
-                                .arg(columns.join(QStringLiteral(", ")),
-                                     QStringList(columns.size(), QStringLiteral("?"))
-                                         .join(QStringLiteral(", ")));
+        const QString sql =
+            QStringLiteral("INSERT INTO Clients (%1) VALUES (%2)")
+                .arg(columns.join(QStringLiteral(", ")),
+                     QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
         const QSqlQuery q = execSqlValues(db, sql, values);
         m_form.state.gintClientID = q.lastInsertId().toInt();
     };
@@ -407,7 +414,10 @@ void ClientRecords::cmdSaveClient_Click()
         m_form.tabMain->setCurrentWidget(m_form.pageHouseLeakage);
 }
 
-void ClientRecords::cmdBypassInterview_Click() { cmdSaveClient_Click(); }
+void ClientRecords::cmdBypassInterview_Click()
+{
+    cmdSaveClient_Click();
+}
 
 // ---- new client, clearing, cancelling ----
 
@@ -538,7 +548,10 @@ void ClientRecords::EnableClientSave()
     EnableClientData();
 }
 
-void ClientRecords::DisableClientSave() { m_form.survey->cmdSaveClient->setText(ContinueCaption); }
+void ClientRecords::DisableClientSave()
+{
+    m_form.survey->cmdSaveClient->setText(ContinueCaption);
+}
 
 // ---- edit handlers ----
 
@@ -598,13 +611,15 @@ void ClientRecords::txtClientName_Validate(bool&)
     QLineEdit* box = m_form.survey->txtClientName;
     // Focus can sit in the name box while the Home page hides it (a new client started
     // there); leaving it shows the page. A page change itself is not turned back.
-    if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::Home &&
-        !box->isVisible())
+    if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::Home && !box->isVisible())
         m_form.tabMain->setCurrentWidget(m_form.pageClientSurvey);
     replaceQuotes(box);
 }
 
-void ClientRecords::txtClientStreet_Validate(bool&) { replaceQuotes(m_form.survey->txtClientStreet); }
+void ClientRecords::txtClientStreet_Validate(bool&)
+{
+    replaceQuotes(m_form.survey->txtClientStreet);
+}
 
 void ClientRecords::cmbClientCity_Validate(bool&)
 {

@@ -106,9 +106,18 @@ void ClientSurvey::cmbSurveyUtilitiesType_Click(int index)
         answered();
 }
 
-void ClientSurvey::cboSurveyRoomName_Change(int) { answered(); }
-void ClientSurvey::cboSurveyRoomName_Click(int) { answered(); }
-void ClientSurvey::txtSurveyRoomComment_Change(int) { answered(); }
+void ClientSurvey::cboSurveyRoomName_Change(int)
+{
+    answered();
+}
+void ClientSurvey::cboSurveyRoomName_Click(int)
+{
+    answered();
+}
+void ClientSurvey::txtSurveyRoomComment_Change(int)
+{
+    answered();
+}
 
 void ClientSurvey::cmdClientComments_Click()
 {
@@ -188,6 +197,6 @@ void ClientSurvey::appendValues(ClientValues& values) const
         values.append({field("SurveyUtilities", i), cmbSurveyUtilities[i]->currentText()});
     for (std::size_t i = 0; i < cmbSurveyUtilitiesType.size(); ++i)
         values.append({field("SurveyUtilitiesType", i), cmbSurveyUtilitiesType[i]->currentText()});
-    values.append({QStringLiteral("ClientComments"),
-                   m_form.survey->txtHiddenComments->toPlainText()});
+    values.append(
+        {QStringLiteral("ClientComments"), m_form.survey->txtHiddenComments->toPlainText()});
 }

@@ -107,8 +107,9 @@ void HouseData::txtHLLivingArea_Validate(bool& cancel)
         return refuse(cancel, QStringLiteral("A house living area is required."));
     if (*value < 500) {
         if (m_form.mblnShowValidationMessages &&
-            !keep(QStringLiteral("You have entered a Living Area of ") + text +
-                  QStringLiteral(" square feet.  This is unusual.\nDo you really want this value?")))
+            !keep(
+                QStringLiteral("You have entered a Living Area of ") + text +
+                QStringLiteral(" square feet.  This is unusual.\nDo you really want this value?")))
             cancel = true;
         return;
     }
@@ -139,8 +140,7 @@ void HouseData::txtHLBedrooms_Validate(bool& cancel)
     QLineEdit* box = m_form.survey->txtHLBedrooms;
     // Focus can sit in the box while the Home page hides it; show the box before asking. A
     // page change itself (the box still on screen) must not be turned back.
-    if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::Home &&
-        !box->isVisible())
+    if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::Home && !box->isVisible())
         m_form.tabMain->setCurrentWidget(m_form.pageClientSurvey);
     if (!onSurveyPage())
         return;
@@ -185,7 +185,8 @@ void HouseData::show(const QSqlRecord& row)
     const QVariant stories = row.value(QStringLiteral("HltStories"));
     ui->cmbHLStories->setCurrentIndex(
         stories.isNull() ? -1 : LocateComboItemData(ui->cmbHLStories, stories.toInt()));
-    ui->txtHLCeilingHeight->setText(numberText(row.value(QStringLiteral("HltAverageCeilingHeight"))));
+    ui->txtHLCeilingHeight->setText(
+        numberText(row.value(QStringLiteral("HltAverageCeilingHeight"))));
     ui->txtHLBedrooms->setText(numberText(row.value(QStringLiteral("HltBedrooms"))));
 }
 

@@ -55,9 +55,9 @@ void Technicians::RefreshTechnician()
     QComboBox* list = m_form.home->cmbTechnician;
     const QSignalBlocker block(list);
     list->clear();
-    QSqlQuery q = execSql(m_form.state.gcnnUser,
-                          QStringLiteral("SELECT TechName, TechID FROM Technicians "
-                                         "ORDER BY TechName, TechID"));
+    QSqlQuery q =
+        execSql(m_form.state.gcnnUser, QStringLiteral("SELECT TechName, TechID FROM Technicians "
+                                                      "ORDER BY TechName, TechID"));
     while (q.next())
         addComboItem(list, q.value(0).toString(), q.value(1).toInt());
     list->setCurrentIndex(-1);

@@ -17,7 +17,10 @@ frmClientComments::frmClientComments(QWidget* parent)
 
 frmClientComments::~frmClientComments() = default;
 
-void frmClientComments::setCommentText(const QString& text) { m_commentText = text; }
+void frmClientComments::setCommentText(const QString& text)
+{
+    m_commentText = text;
+}
 
 void frmClientComments::showEvent(QShowEvent* event)
 {

@@ -63,10 +63,10 @@ bool CurrentClimate::SetCurrentClimate(const QString& uniqueId)
 
 void CurrentClimate::UpdateClimateCaption()
 {
-    m_form.survey->lblClimate->setText(
-        m_form.mstrClimateCity.isEmpty()
-            ? QString()
-            : m_form.mstrClimateCity + QStringLiteral(", ") + m_form.mstrClimateState);
+    m_form.survey->lblClimate->setText(m_form.mstrClimateCity.isEmpty()
+                                           ? QString()
+                                           : m_form.mstrClimateCity + QStringLiteral(", ") +
+                                                 m_form.mstrClimateState);
 }
 
 void CurrentClimate::UpdateStandardClimateCaption(const QString& caption)
@@ -91,7 +91,8 @@ void CurrentClimate::cmdSelectClimate_Click()
 void CurrentClimate::cmdSelectDefaultClimate_Click()
 {
     frmClimateSelection dialog(m_form.state, &m_form);
-    dialog.setCurrentUniqueID(GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+    dialog.setCurrentUniqueID(
+        GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
     dialog.exec();
     if (dialog.UserHasSelected()) {
         SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID"),

@@ -48,8 +48,8 @@ void frmClimateEdit::RefreshUserClimates(int32_t select)
                                          "ORDER BY ZoneState, ZoneCity, ZoneID"));
     while (q.next()) {
         const QString state = q.value(2).toString();
-        auto* item = new QListWidgetItem(q.value(1).toString() +
-                                         (state.isEmpty() ? QString() : QStringLiteral(", ") + state));
+        auto* item = new QListWidgetItem(
+            q.value(1).toString() + (state.isEmpty() ? QString() : QStringLiteral(", ") + state));
         item->setData(Qt::UserRole, q.value(0).toInt());
         list->addItem(item);
         if (q.value(0).toInt() == select)
@@ -128,8 +128,9 @@ bool frmClimateEdit::cmdSave_Click()
         return refuse(m_ui->txtZoneLBLClimateZone,
                       QStringLiteral("The LBL climate zone must be 1, 2, 3 or 4."));
     QList<double> numbers;
-    for (QLineEdit* box : {m_ui->txtZoneWinterOutdoorDesignTemp, m_ui->txtZoneSummerOutdoorDesignTemp,
-                           m_ui->txtZoneSummerDesignGrainDifference}) {
+    for (QLineEdit* box :
+         {m_ui->txtZoneWinterOutdoorDesignTemp, m_ui->txtZoneSummerOutdoorDesignTemp,
+          m_ui->txtZoneSummerDesignGrainDifference}) {
         const auto value = vbrt::parseNumber(box->text());
         if (!value)
             return refuse(box, QStringLiteral("A number is required."));
@@ -139,13 +140,13 @@ bool frmClimateEdit::cmdSave_Click()
     const QVariant country = text(m_ui->txtZoneCountry, "ZoneCountry");
     const int lblZone = static_cast<int>(*zone);
     if (m_zoneId < 0) {
-        const QSqlQuery q = execSql(
-            db,
-            QStringLiteral("INSERT INTO UserClimates (ZoneState, ZoneCity, ZoneCountry, "
-                           "ZoneLBLClimateZone, ZoneWinterOutdoorDesignTemp, "
-                           "ZoneSummerOutdoorDesignTemp, ZoneSummerDesignGrainDifference) "
-                           "VALUES (?, ?, ?, ?, ?, ?, ?)"),
-            {state, city, country, lblZone, numbers[0], numbers[1], numbers[2]});
+        const QSqlQuery q =
+            execSql(db,
+                    QStringLiteral("INSERT INTO UserClimates (ZoneState, ZoneCity, ZoneCountry, "
+                                   "ZoneLBLClimateZone, ZoneWinterOutdoorDesignTemp, "
+                                   "ZoneSummerOutdoorDesignTemp, ZoneSummerDesignGrainDifference) "
+                                   "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                    {state, city, country, lblZone, numbers[0], numbers[1], numbers[2]});
         m_zoneId = q.lastInsertId().toInt();
     } else {
         execSql(db,

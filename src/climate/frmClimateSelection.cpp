@@ -18,11 +18,11 @@ frmClimateSelection::frmClimateSelection(ProgramState& state, QWidget* parent)
     setWindowTitle(ProgramState::title() + QStringLiteral(" - Select Climate"));
     QTableWidget* grid = m_ui->fgdClimates;
     grid->setColumnCount(9);
-    grid->setHorizontalHeaderLabels({QStringLiteral("ID"), QStringLiteral("Location"),
-                                     QStringLiteral("State"), QStringLiteral("Country"),
-                                     QStringLiteral("LBL Zone"), QStringLiteral("Winter Design °F"),
-                                     QStringLiteral("Summer Design °F"),
-                                     QStringLiteral("Grain Difference"), QStringLiteral("Clients")});
+    grid->setHorizontalHeaderLabels(
+        {QStringLiteral("ID"), QStringLiteral("Location"), QStringLiteral("State"),
+         QStringLiteral("Country"), QStringLiteral("LBL Zone"), QStringLiteral("Winter Design °F"),
+         QStringLiteral("Summer Design °F"), QStringLiteral("Grain Difference"),
+         QStringLiteral("Clients")});
     grid->setColumnHidden(UniqueIdColumn, true);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -58,11 +58,10 @@ void frmClimateSelection::RefreshClimates()
         QString location = q.value(1).toString();
         if (q.value(9).toString().startsWith('U'))
             location += QStringLiteral(" (user)");
-        const QStringList cells{q.value(0).toString(), location,
-                                q.value(2).toString(), q.value(3).toString(),
-                                q.value(4).toString(), number(q.value(5)),
-                                number(q.value(6)),    number(q.value(7)),
-                                q.value(8).toString()};
+        const QStringList cells{
+            q.value(0).toString(), location,           q.value(2).toString(), q.value(3).toString(),
+            q.value(4).toString(), number(q.value(5)), number(q.value(6)),    number(q.value(7)),
+            q.value(8).toString()};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c >= 4)
@@ -75,7 +74,10 @@ void frmClimateSelection::RefreshClimates()
     selectUniqueId(keep);
 }
 
-void frmClimateSelection::setCurrentUniqueID(const QString& uniqueId) { selectUniqueId(uniqueId); }
+void frmClimateSelection::setCurrentUniqueID(const QString& uniqueId)
+{
+    selectUniqueId(uniqueId);
+}
 
 void frmClimateSelection::selectUniqueId(const QString& uniqueId)
 {

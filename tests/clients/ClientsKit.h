@@ -1,0 +1,173 @@
+#pragma once
+
+// Driving the client pages of a whole program run: activating the window, typing into boxes
+// and leaving them, seeding rows, restarting on the same folder and answering modal windows.
+
+#include "ClientRecords.h"
+#include "Database.h"
+#include "MainWindowFixture.h"
+#include "Pages.h"
+#include "ui_ClientSurveyPage.h"
+#include "ui_HomePage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+
+namespace clientskit {
+
+using platform::MsgResult;
+
+inline bool activate(QWidget* window)
+{
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+// Starts the run and makes its window the active one, so that focus moves run the checks.
+inline bool startActive(MainWindowFixture& run)
+{
+    return run.start() && activate(run.window.get());
+}
+
+// Closes the program and starts it again on the same folder with the same dialogs script.
+inline bool restart(MainWindowFixture& run)
+{
+    run.close();
+    run.window.reset();
+    run.state.reset();
+    run.state = std::make_unique<ProgramState>(run.folder.path(), run.dialogs);
+    run.state->endProgram = [] {};
+    run.window = std::make_unique<MDIMain>(*run.state);
+    return startActive(run);
+}
+
+// Replaces a box's text by typing, as a user who selected all of it first.
+inline void type(QWidget* box, const QString& text)
+{
+    box->setFocus();
+    if (auto* list = qobject_cast<QComboBox*>(box); list && list->lineEdit())
+        list->lineEdit()->selectAll();
+    else if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->selectAll();
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : box;
+    if (text.isEmpty())
+        QTest::keyClick(target, Qt::Key_Delete);
+    else
+        QTest::keyClicks(target, text);
+}
+
+// Leaves the focused box with Tab.
+inline void tabOut()
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+inline void typeAndLeave(QWidget* box, const QString& text)
+{
+    type(box, text);
+    tabOut();
+}
+
+// Whether the focus is in the box (or the edit field of a list).
+inline bool hasFocus(const QWidget* box)
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == box || box->isAncestorOf(focus));
+}
+
+inline void addTechnician(frmHVACMain& form, const QString& name)
+{
+    type(form.home->txtAddTechnician, name);
+    QTest::keyClick(form.home->txtAddTechnician, Qt::Key_Return);
+}
+
+// Technician chosen and a new client begun on the Client Survey page.
+inline void beginNewClient(frmHVACMain& form, const QString& technician = QStringLiteral("Tess"))
+{
+    if (form.home->cmbTechnician->currentIndex() < 0)
+        addTechnician(form, technician);
+    form.tabMain->setCurrentWidget(form.pageClientSurvey);
+}
+
+// Shows a page without the tab hub seeing the change.
+inline void showPageQuietly(frmHVACMain& form, QWidget* page)
+{
+    const QSignalBlocker block(form.tabMain);
+    form.tabMain->setCurrentWidget(page);
+}
+
+inline QString shownPage(const frmHVACMain& form)
+{
+    return form.tabMain->tabText(form.tabMain->currentIndex());
+}
+
+inline int32_t insertClient(const QSqlDatabase& db, const QString& name,
+                            std::initializer_list<std::pair<QString, QVariant>> fields = {})
+{
+    QStringList columns{QStringLiteral("ClientName")};
+    QStringList marks{QStringLiteral("?")};
+    QSqlQuery q(db);
+    for (const auto& f : fields) {
+        columns << f.first;
+        marks << QStringLiteral("?");
+    }
+    q.prepare(QStringLiteral("INSERT INTO Clients (%1) VALUES (%2)")
+                  .arg(columns.join(','), marks.join(',')));
+    q.addBindValue(name);
+    for (const auto& f : fields)
+        q.addBindValue(f.second);
+    if (!q.exec())
+        qFatal("insertClient: %s", qPrintable(q.lastError().text()));
+    return q.lastInsertId().toInt();
+}
+
+inline QSqlRecord clientRow(const QSqlDatabase& db, int32_t clientId)
+{
+    QSqlQuery q =
+        execSql(db, QStringLiteral("SELECT * FROM Clients WHERE ClientID = ?"), {clientId});
+    return q.next() ? q.record() : QSqlRecord();
+}
+
+inline int count(const QSqlDatabase& db, const QString& sql,
+                 std::initializer_list<QVariant> values = {})
+{
+    QSqlQuery q = execSql(db, sql, values);
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+// Selects the client in the Home page's list, which loads it.
+inline bool selectClient(frmHVACMain& form, int32_t clientId)
+{
+    form.clients->RefreshClientSelect();
+    QComboBox* list = form.home->cmbClientSelect;
+    const int index = list->findData(clientId);
+    list->setCurrentIndex(index);
+    return index >= 0;
+}
+
+// Runs body on the modal window of type W once it is shown; ran tells whether it was found.
+template <typename W> void whenModal(std::function<void(W&)> body, bool* ran = nullptr)
+{
+    QTimer::singleShot(0, [body, ran] {
+        auto* window = dynamic_cast<W*>(QApplication::activeModalWidget());
+        if (ran)
+            *ran = window != nullptr;
+        if (window)
+            body(*window);
+        else if (QWidget* other = QApplication::activeModalWidget())
+            other->close();
+    });
+}
+
+} // namespace clientskit
