@@ -223,6 +223,7 @@ void ClientRecords::cmbClientSelect_Click()
         const QSqlRecord row = q.record();
         q.finish();
         showClientRow(row);
+        m_form.home->cmdDeleteClient->setEnabled(true);
     } else {
         q.finish();
         message(QStringLiteral("Item not found."));
@@ -533,6 +534,8 @@ void ClientRecords::EnableClientData()
 {
     for (QWidget* w : clientDataControls())
         w->setEnabled(true);
+    // A client not stored yet has nothing to delete.
+    m_form.home->cmdDeleteClient->setEnabled(m_form.state.gintClientID >= 0);
 }
 
 void ClientRecords::DisableClientData()

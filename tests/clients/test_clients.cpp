@@ -280,6 +280,9 @@ private slots:
         QCOMPARE(run.state->gintClientID, -1);
         // Nothing is left to delete until a client is loaded again.
         QVERIFY(!form.home->cmdDeleteClient->isEnabled());
+        form.survey->txtClientName->setText("Next");
+        QCOMPARE(form.survey->cmdSaveClient->text(), ClientRecords::SaveCaption);
+        QVERIFY(!form.home->cmdDeleteClient->isEnabled());
         form.clients->cmdDeleteClient_Click();
         VERIFY_DIALOGS_DONE(run.dialogs);
     }
