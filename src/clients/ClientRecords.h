@@ -58,9 +58,23 @@ public:
 
     static const QString SaveCaption;     // "&Save && Continue"
     static const QString ContinueCaption; // "&Continue"
+    static const QString NameRequired;
+    // Time stamps of clients, as shown and typed.
+    static const QString DateFormat;
 
 private:
-    class Filling;
+    // Marks the boxes as being filled by the program for the life of a scope.
+    class Filling
+    {
+    public:
+        explicit Filling(ClientRecords& records) : m_records(records) { ++m_records.m_filling; }
+        ~Filling() { --m_records.m_filling; }
+        Filling(const Filling&) = delete;
+        Filling& operator=(const Filling&) = delete;
+
+    private:
+        ClientRecords& m_records;
+    };
 
     void connectSignals();
     void cmbClientCity_Change();

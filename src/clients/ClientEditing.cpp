@@ -1,0 +1,215 @@
+// Starting, clearing and cancelling a client, the enabling of its boxes and their edit handlers.
+#include "ClientRecords.h"
+
+#include "ClientSurvey.h"
+#include "CurrentClimate.h"
+#include "Dialogs.h"
+#include "HouseData.h"
+#include "ListFunctions.h"
+#include "Pages.h"
+#include "ProgramState.h"
+#include "Settings.h"
+#include "TabHub.h"
+#include "frmHVACMain.h"
+#include "ui_ClientSurveyPage.h"
+#include "ui_HomePage.h"
+#include "vbformat.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+namespace {
+
+void blankList(QComboBox* list)
+{
+    list->setCurrentIndex(-1);
+    if (list->isEditable())
+        list->clearEditText();
+}
+
+} // namespace
+
+// ---- new client, clearing, cancelling ----
+
+void ClientRecords::cmdAddClient_Click()
+{
+    m_form.hub->CheckTabEnables();
+    ClearClient();
+    m_form.climate->SetCurrentClimate(
+        GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+    // The name box takes the focus only where it can be seen; typing into a box hidden on
+    // another page would go unseen.
+    if (m_form.survey->txtClientName->isVisible())
+        m_form.survey->txtClientName->setFocus();
+}
+
+void ClientRecords::ClearClient()
+{
+    ClearClientInfo();
+    {
+        const Filling filling(*this);
+        m_form.home->cmbClientSelect->setCurrentIndex(-1);
+        EnableClientSave();
+        m_form.survey->txtClientEnteredDate->setText(
+            vbrt::formatDate(QDateTime::currentDateTime(), DateFormat));
+    }
+    m_form.home->lblEnterNewClientInfo->show();
+    m_newClient = true;
+    // A new client has no row yet: nothing of the client shown before may be deleted or
+    // have tests saved under it.
+    m_form.state.gintClientID = -1;
+    m_form.mintCurrentHltID = -1;
+    m_form.mintCurrentDlaID = -1;
+    m_form.mintCurrentFHTestID = -1;
+    m_form.home->cmdDeleteClient->setEnabled(false);
+}
+
+void ClientRecords::ClearClientInfo()
+{
+    const Filling filling(*this);
+    auto* ui = m_form.survey.get();
+    ui->txtClientName->clear();
+    ui->txtClientStreet->clear();
+    blankList(ui->cmbClientCity);
+    blankList(ui->cmbClientState);
+    ui->txtClientEnteredDate->clear();
+    m_houseData->clear();
+    m_survey->clear();
+    m_cityChanged = false;
+    m_stateChanged = false;
+    m_form.climate->SetCurrentClimate(
+        GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+}
+
+void ClientRecords::CancelClientChanges()
+{
+    ClearClientInfo();
+    if (m_form.home->cmbClientSelect->currentIndex() >= 0)
+        cmbClientSelect_Click();
+    DisableClientSave();
+}
+
+// ---- enabling ----
+
+QList<QWidget*> ClientRecords::clientDataControls() const
+{
+    auto* ui = m_form.survey.get();
+    QList<QWidget*> all{ui->txtClientName, ui->txtClientStreet, ui->cmbClientCity,
+                        ui->cmbClientState, ui->txtClientEnteredDate};
+    all << m_houseData->controls() << m_survey->controls();
+    all << ui->cmdClientComments << m_form.home->cmdDeleteClient;
+    return all;
+}
+
+void ClientRecords::EnableClientData()
+{
+    for (QWidget* w : clientDataControls())
+        w->setEnabled(true);
+    // A client not stored yet has nothing to delete.
+    m_form.home->cmdDeleteClient->setEnabled(m_form.state.gintClientID >= 0);
+}
+
+void ClientRecords::DisableClientData()
+{
+    for (QWidget* w : clientDataControls())
+        w->setEnabled(false);
+    DisableClientSave();
+}
+
+void ClientRecords::EnableClientSave()
+{
+    m_form.survey->cmdSaveClient->setText(SaveCaption);
+    EnableClientData();
+}
+
+void ClientRecords::DisableClientSave()
+{
+    m_form.survey->cmdSaveClient->setText(ContinueCaption);
+}
+
+// ---- edit handlers ----
+
+void ClientRecords::clientEdited()
+{
+    if (m_form.survey->txtClientName->text().isEmpty())
+        return;
+    EnableClientSave();
+    m_form.mblnDataChanged = true;
+}
+
+void ClientRecords::txtClientName_Change()
+{
+    if (isFilling())
+        return;
+    if (m_form.survey->txtClientName->text().isEmpty()) {
+        message(NameRequired);
+        return;
+    }
+    EnableClientSave();
+    m_form.mblnDataChanged = true;
+}
+
+void ClientRecords::cmbClientCity_Change()
+{
+    if (isFilling())
+        return;
+    QComboBox* city = m_form.survey->cmbClientCity;
+    if (LocateComboText(city, city->currentText()) < 0)
+        m_cityChanged = true;
+    clientEdited();
+}
+
+void ClientRecords::cmbClientState_Change()
+{
+    if (isFilling())
+        return;
+    QComboBox* state = m_form.survey->cmbClientState;
+    if (LocateComboText(state, state->currentText()) < 0)
+        m_stateChanged = true;
+    // A typed state is an edit like a picked one; without this it could go unsaved.
+    clientEdited();
+}
+
+namespace {
+
+void replaceQuotes(QLineEdit* box)
+{
+    if (box->text().contains('"'))
+        box->setText(box->text().replace('"', '\''));
+}
+
+} // namespace
+
+void ClientRecords::txtClientName_Validate(bool&)
+{
+    QLineEdit* box = m_form.survey->txtClientName;
+    // Focus can sit in the name box while the Home page hides it (a new client started
+    // there); leaving it shows the page. A page change itself is not turned back.
+    if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::Home && !box->isVisible())
+        m_form.tabMain->setCurrentWidget(m_form.pageClientSurvey);
+    replaceQuotes(box);
+}
+
+void ClientRecords::txtClientStreet_Validate(bool&)
+{
+    replaceQuotes(m_form.survey->txtClientStreet);
+}
+
+void ClientRecords::cmbClientCity_Validate(bool&)
+{
+    QComboBox* city = m_form.survey->cmbClientCity;
+    if (city->currentText().contains('"'))
+        city->setEditText(city->currentText().replace('"', '\''));
+}
+
+void ClientRecords::message(const QString& text)
+{
+    m_form.state.dialogs.msgBox(text, MsgButtons::OK, MsgIcon::None, ProgramState::title());
+}
