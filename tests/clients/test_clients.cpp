@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 
 using namespace clientskit;
 
@@ -354,6 +355,32 @@ private slots:
         QVERIFY(form.survey->txtClientName->text().isEmpty());
         QVERIFY(form.survey->txtClientName->isEnabled());
         VERIFY_DIALOGS_DONE(run.dialogs);
+    }
+
+    void leavingThePageFromABoxGoesWhereChosen_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("name") << "txtClientName";
+        QTest::newRow("bedrooms") << "txtHLBedrooms";
+    }
+
+    void leavingThePageFromABoxGoesWhereChosen()
+    {
+        // Boxes that bring their page back when left while hidden must not turn back a
+        // page change made with the focus in them.
+        QFETCH(QString, box);
+        MainWindowFixture run;
+        QVERIFY(startActive(run));
+        auto& form = run.form();
+        beginNewClient(form);
+        typeAndLeave(form.survey->txtClientName, "Ann");
+        auto* field = form.pageClientSurvey->findChild<QLineEdit*>(box);
+        type(field, "3");
+        run.dialogs.expect(MsgResult::No, "Save changes before switching tabs?");
+        QTabBar* bar = form.tabMain->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        VERIFY_DIALOGS_DONE(run.dialogs);
+        QCOMPARE(shownPage(form), pages::Home);
     }
 
     void enteredDateMustBeADate()
