@@ -28,11 +28,13 @@ void MDIMain::MDIForm_Load()
     m_form = new frmHVACMain(m_state);
     m_form->Form_Initialize();
     const QSize formSize = m_form->size();
-    m_child = m_area->addSubWindow(m_form, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                               Qt::WindowTitleHint);
+    m_child =
+        m_area->addSubWindow(m_form, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     m_child->show();
-    // The sub-window keeps the form at its designed size, in the top left corner.
-    m_child->resize(formSize + (m_child->size() - m_form->size()));
+    // The sub-window keeps the form at its designed size, in the top left corner; its contents
+    // margins are its frame and title bar.
+    const QMargins frame = m_child->contentsMargins();
+    m_child->resize(formSize.grownBy(frame));
     m_child->move(0, 0);
     resize(m_child->size() + QSize(4, 4));
 }

@@ -68,7 +68,7 @@ frmHVACMain::frmHVACMain(ProgramState& state_, QWidget* parent)
     addPage(pageEfficiency, "pageEfficiency", pages::Efficiency);
     addPage(pageMedia, "pageMedia", pages::Media);
 
-    resize(1000, 700);
+    resize(1000, 730);
     platform::SelectAllOnFocus::install(this);
 
     clients = std::make_unique<ClientRecords>(*this);
