@@ -1,5 +1,7 @@
 #include "CurrentClimate.h"
 
+#include "HouseLeakageTab.h"
+
 #include "ClientRecords.h"
 #include "Database.h"
 #include "ProgramState.h"
@@ -30,6 +32,16 @@ CurrentClimate::CurrentClimate(frmHVACMain& form) : m_form(form)
 }
 
 bool CurrentClimate::SetCurrentClimate(const QString& uniqueId)
+{
+    const QString before = m_form.mstrClimateUniqueID;
+    const bool found = applyClimate(uniqueId);
+    // Results computed for another climate must not reach a report.
+    if (m_form.mstrClimateUniqueID != before && m_form.houseLeakage)
+        m_form.houseLeakage->ClearHLResults();
+    return found;
+}
+
+bool CurrentClimate::applyClimate(const QString& uniqueId)
 {
     const QSqlDatabase& db = m_form.state.gcnnUser;
     bool found = true;

@@ -21,5 +21,6 @@ public:
     void cmdSelectDefaultClimate_Click();
 
 private:
+    bool applyClimate(const QString& uniqueId);
     frmHVACMain& m_form;
 };

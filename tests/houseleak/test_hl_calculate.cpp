@@ -1,6 +1,7 @@
 // Typing a blower door test into the page and pressing Calculate, checked against the formulas
 // worked out independently.
 
+#include "CurrentClimate.h"
 #include "HLFixture.h"
 #include "HLReference.h"
 #include "HouseLeakageTest.h"
@@ -115,6 +116,25 @@ private slots:
         QVERIFY(r.tab().testError[0]->text().isEmpty());
         QVERIFY(!r.ui().cmdHLViewClientReport->isEnabled());
         QVERIFY(r.form().mblnDataChanged);
+    }
+
+    void anotherClimateClearsTheResults()
+    {
+        HLRun r;
+        QVERIFY(r.start());
+        r.chooseModelAndRange(ModelB, RangeB0);
+        typeConditions(r);
+        r.typeRows(CleanRows);
+        r.clickCalculate();
+        QVERIFY(r.tab().resultsCalculated());
+        // The same climate again keeps them; a different one makes them stale.
+        r.form().climate->SetCurrentClimate(r.form().mstrClimateUniqueID);
+        QVERIFY(r.tab().resultsCalculated());
+        r.form().climate->SetCurrentClimate("1");
+        QVERIFY(!r.tab().resultsCalculated());
+        QVERIFY(r.ui().txtActualLeakage->text().isEmpty());
+        QVERIFY(!r.ui().cmdHLViewTechReport->isEnabled());
+        VERIFY_DIALOGS_DONE(r.run.dialogs);
     }
 
     void secondCalculationUsesOnlyItsOwnRows()
