@@ -108,6 +108,11 @@ void showListText(QComboBox* list, const QString& text)
     // or the next save would store it blank.
     if (index < 0 && list->isEditable())
         list->setEditText(text);
+    // An answer stored from an older list keeps its entry, so a save does not erase it.
+    if (index < 0 && !list->isEditable() && !text.isEmpty()) {
+        list->addItem(text, -1);
+        list->setCurrentIndex(list->count() - 1);
+    }
 }
 
 ClientRecords::ClientRecords(frmHVACMain& form)

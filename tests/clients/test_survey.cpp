@@ -107,6 +107,29 @@ private slots:
         VERIFY_DIALOGS_DONE(run.dialogs);
     }
 
+    void anAnswerNoLongerListedSurvivesASave()
+    {
+        MainWindowFixture run;
+        QVERIFY(startActive(run));
+        auto& form = run.form();
+        beginNewClient(form);
+        fillHouse(form);
+        QVERIFY(form.clients->SaveThisClient());
+        const int32_t id = run.state->gintClientID;
+        // An answer from an older list of answers.
+        execSql(run.state->gcnnUser, "UPDATE Clients SET SurveyYesNo2 = ? WHERE ClientID = ?",
+                {"Sometimes", id});
+        QVERIFY(restart(run));
+        auto& again = run.form();
+        QVERIFY(selectClient(again, id));
+        QCOMPARE(again.clients->survey().cmbSurveyYesNo[2]->currentText(),
+                 QStringLiteral("Sometimes"));
+        QVERIFY(again.clients->SaveThisClient());
+        QCOMPARE(clientRow(run.state->gcnnUser, id).value("SurveyYesNo2").toString(),
+                 QStringLiteral("Sometimes"));
+        VERIFY_DIALOGS_DONE(run.dialogs);
+    }
+
     void anEmptyAnswerIsNoChange()
     {
         MainWindowFixture run;
