@@ -34,6 +34,9 @@ TabHub::TabHub(frmHVACMain& form) : m_form(form)
     // The pages that end a round of tests lead back home.
     connect(m_form.fh->cmdGoHome, &QPushButton::clicked, this, &TabHub::cmdGoHome_Click);
     connect(m_form.dl->cmdGoHome, &QPushButton::clicked, this, &TabHub::cmdGoHome_Click);
+    // The Home page's media button opens the same library as the media page.
+    connect(m_form.home->cmdHomePlayMovie, &QPushButton::clicked, this,
+            [this] { ShowMediaViewer(m_form); });
 }
 
 void TabHub::tabMain_CurrentChanged(int index)

@@ -4,6 +4,7 @@
 #include "ViewerRun.h"
 #include "frmMoviePlayer.h"
 #include "frmPDFViewer.h"
+#include "ui_HomePage.h"
 #include "ui_frmMoviePlayer.h"
 #include "ui_frmPDFViewer.h"
 
@@ -147,6 +148,23 @@ private slots:
             QVERIFY(watch.seen());
         }
         QCOMPARE(caption, QStringLiteral("HVAC Media Viewer"));
+        VERIFY_DIALOGS_DONE(v.dialogs());
+    }
+
+    void homePageButtonShowsTheViewer()
+    {
+        ViewerRun v;
+        QVERIFY(v.start());
+        bool seen = false;
+        {
+            ModalWatch<frmMediaViewer> watch([&](frmMediaViewer& viewer) {
+                QTest::mouseClick(viewer.ui->cmdClose, Qt::LeftButton);
+            });
+            v.run.form().home->cmdHomePlayMovie->click();
+            seen = watch.seen();
+        }
+        QVERIFY(seen);
+        QCOMPARE(v.run.form().tabMain->currentIndex(), 0);
         VERIFY_DIALOGS_DONE(v.dialogs());
     }
 };
