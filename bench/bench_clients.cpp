@@ -1,5 +1,6 @@
 // The client list and loading one client with 10,000 clients in the user database, each beside a
 // bare query that reads the same rows.
+#include "BenchSupport.h"
 #include "ClientRecords.h"
 #include "CurrentClimate.h"
 #include "Database.h"
@@ -26,32 +27,12 @@ namespace {
 
 constexpr int ClientCount = 10000;
 
-class AnswerOk : public platform::Dialogs
-{
-public:
-    platform::MsgResult msgBox(const QString&, platform::MsgButtons, platform::MsgIcon,
-                               const QString&) override
-    {
-        return platform::MsgResult::OK;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    QStringList openFiles(const platform::FileOpenRequest&) override { return {}; }
-    bool printDialog(QPrinter&) override { return false; }
-};
-
 // One program run on a folder whose user database holds the clients, shared by the benchmarks.
 struct Run
 {
     Run()
     {
-        const QString templates = QStringLiteral(OSTREL_DB_TEMPLATES);
-        QFile::copy(templates + "/Ostrel7_supp.mdb", dir.filePath("Ostrel7_supp.mdb"));
-        QFile::copy(templates + "/Ostrel7_user.mdb", dir.filePath("Ostrel7_user.mdb"));
-        QFile::setPermissions(dir.filePath("Ostrel7_user.mdb"),
-                              QFile::ReadOwner | QFile::WriteOwner);
+        benchsupport::copyDatabases(dir.path());
         seed();
         state = std::make_unique<ProgramState>(dir.path(), dialogs);
         window = std::make_unique<MDIMain>(*state);
@@ -90,7 +71,7 @@ struct Run
 
     frmHVACMain& form() { return *window->form(); }
 
-    AnswerOk dialogs;
+    benchsupport::AnswerOk dialogs;
     QTemporaryDir dir;
     std::unique_ptr<ProgramState> state;
     std::unique_ptr<MDIMain> window;
@@ -175,12 +156,5 @@ BENCHMARK(BM_SetCurrentClimate)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral("9.0.1"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }

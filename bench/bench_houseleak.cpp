@@ -1,5 +1,6 @@
 // The House Leakage Test page: listing a client's 1,000 saved tests (each recomputed) beside a
 // bare read of the same rows, and a full "Calculate" through the form.
+#include "BenchSupport.h"
 #include "Database.h"
 #include "Dialogs.h"
 #include "HouseLeakageTab.h"
@@ -24,23 +25,6 @@
 
 namespace {
 
-class AnswerOk : public platform::Dialogs
-{
-public:
-    platform::MsgResult msgBox(const QString&, platform::MsgButtons buttons, platform::MsgIcon,
-                               const QString&) override
-    {
-        return buttons == platform::MsgButtons::YesNo ? platform::MsgResult::Yes
-                                                      : platform::MsgResult::OK;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    QStringList openFiles(const platform::FileOpenRequest&) override { return {}; }
-    bool printDialog(QPrinter&) override { return false; }
-};
-
 constexpr int SavedTests = 1000;
 
 // One program run with a technician, a climate and two clients: one with 1,000 saved tests,
@@ -50,11 +34,7 @@ class Run
 public:
     Run()
     {
-        const QString templates = QStringLiteral(OSTREL_DB_TEMPLATES);
-        QFile::copy(templates + "/Ostrel7_supp.mdb", m_dir.filePath("Ostrel7_supp.mdb"));
-        QFile::copy(templates + "/Ostrel7_user.mdb", m_dir.filePath("Ostrel7_user.mdb"));
-        QFile::setPermissions(m_dir.filePath("Ostrel7_user.mdb"),
-                              QFile::ReadOwner | QFile::WriteOwner);
+        benchsupport::copyDatabases(m_dir.path());
         {
             QSqlDatabase db = openUserDatabase(m_dir.filePath("Ostrel7_user.mdb"), "benchsetup");
             execSql(db, "INSERT INTO Technicians (TechName) VALUES ('Pat Tester')");
@@ -111,7 +91,7 @@ public:
         QApplication::processEvents();
     }
 
-    AnswerOk dialogs;
+    benchsupport::AnswerOk dialogs;
     std::unique_ptr<ProgramState> state;
     std::unique_ptr<MDIMain> window;
 
@@ -212,17 +192,10 @@ BENCHMARK(BM_HLCalculateSilent)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral("9.0.1"));
-    benchmark::Initialize(&argc, argv);
-    {
+    return benchsupport::runBenchmarks(argc, argv, [] {
         Run instance;
         g_run = &instance;
         benchmark::RunSpecifiedBenchmarks();
         g_run = nullptr;
-    }
-    benchmark::Shutdown();
-    return 0;
+    });
 }

@@ -1,5 +1,6 @@
 // Rendering a technical house leakage report to a PDF file: the layout is read and checked
 // against the record, then painted on a QPdfWriter.
+#include "BenchSupport.h"
 #include "report/ReportLayout.h"
 #include "report/ReportOutput.h"
 
@@ -80,13 +81,5 @@ BENCHMARK(BM_TechnicalReportToPdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }

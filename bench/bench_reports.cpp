@@ -1,5 +1,6 @@
 // The technical house leakage report of a calculated test: its one-row record built from the
 // page, and the whole way to a PDF file (record, layout, painting).
+#include "BenchSupport.h"
 #include "ClientRecords.h"
 #include "Database.h"
 #include "Dialogs.h"
@@ -27,37 +28,17 @@
 
 namespace {
 
-class AnswerOk : public platform::Dialogs
-{
-public:
-    platform::MsgResult msgBox(const QString&, platform::MsgButtons, platform::MsgIcon,
-                               const QString&) override
-    {
-        return platform::MsgResult::OK;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    QStringList openFiles(const platform::FileOpenRequest&) override { return {}; }
-    bool printDialog(QPrinter&) override { return false; }
-};
-
 // One program run with a client and a six-point test calculated on its page.
 struct CalculatedRun
 {
     QTemporaryDir dir;
-    AnswerOk dialogs;
+    benchsupport::AnswerOk dialogs;
     std::unique_ptr<ProgramState> state;
     std::unique_ptr<MDIMain> window;
 
     CalculatedRun()
     {
-        const QString templates = QStringLiteral(OSTREL_DB_TEMPLATES);
-        QFile::copy(templates + "/Ostrel7_supp.mdb", dir.filePath("Ostrel7_supp.mdb"));
-        QFile::copy(templates + "/Ostrel7_user.mdb", dir.filePath("Ostrel7_user.mdb"));
-        QFile::setPermissions(dir.filePath("Ostrel7_user.mdb"),
-                              QFile::ReadOwner | QFile::WriteOwner);
+        benchsupport::copyDatabases(dir.path());
         state = std::make_unique<ProgramState>(dir.path(), dialogs);
         window = std::make_unique<MDIMain>(*state);
         window->MDIForm_Load();
@@ -142,14 +123,5 @@ BENCHMARK(BM_TechnicalReportToPdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral("9.0.1"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }
