@@ -64,17 +64,19 @@ private slots:
         QVERIFY(!form.mblnDataChanged);
         QVERIFY(form.mblnShowValidationMessages);
         QCOMPARE(form.tabMain->currentIndex(), 0);
-        const QStringList captions{pages::Home,       pages::ClientSurvey, pages::HouseLeakage,
-                                   pages::FlowHood,   pages::Efficiency,   pages::Media};
+        const QStringList captions{pages::Home,     pages::ClientSurvey, pages::HouseLeakage,
+                                   pages::FlowHood, pages::Efficiency,   pages::Media};
         QCOMPARE(form.tabMain->count(), captions.size());
         for (int i = 0; i < captions.size(); ++i)
             QCOMPARE(form.tabMain->tabText(i), captions[i]);
         QVERIFY(form.windowTitle().endsWith(" *****DEBUGGING DISABLED FOR TESTING******"));
         QCOMPARE(form.home->zlblAppRevision->text(), QStringLiteral("Version 9.0.1"));
-        QVERIFY(run.state->gstrErrorLoggedNote.startsWith("\r\n\r\nThis error has been logged to "));
+        QVERIFY(
+            run.state->gstrErrorLoggedNote.startsWith("\r\n\r\nThis error has been logged to "));
         QVERIFY(run.state->gstrErrorLoggedNote.endsWith(
             "Ostrel7.log.  This file will be overwritten the next time you run this program."));
-        QVERIFY(form.home->picTab1->pixmap().isNull() == !QFile::exists(run.folder.file("homepage.jpg")));
+        QVERIFY(form.home->picTab1->pixmap().isNull() ==
+                !QFile::exists(run.folder.file("homepage.jpg")));
         run.dialogs.verifyDone();
     }
 
@@ -84,7 +86,8 @@ private slots:
         // A stale link of an earlier run, to a table the supplied file no longer has.
         {
             auto db = openUserDatabase(run.folder.file("Ostrel7_user.mdb"), "stale");
-            execSql(db, "INSERT INTO MSysLinks (LinkName, SourceDatabase, RemoteName) VALUES (?, ?, ?)",
+            execSql(db,
+                    "INSERT INTO MSysLinks (LinkName, SourceDatabase, RemoteName) VALUES (?, ?, ?)",
                     {"OldTable", run.folder.file("Ostrel7_supp.mdb"), "OldTable"});
             db.close();
         }
@@ -92,11 +95,13 @@ private slots:
         QVERIFY(run.start());
         const auto& db = run.state->gcnnUser;
         QStringList tables = suppliedTables(run.folder.file("Ostrel7_supp.mdb"));
-        tables.removeIf([](const QString& t) { return t.startsWith("Msys") || t.startsWith("sqlite_"); });
+        tables.removeIf(
+            [](const QString& t) { return t.startsWith("Msys") || t.startsWith("sqlite_"); });
         QCOMPARE(count(db, "SELECT COUNT(*) FROM MSysLinks"), tables.size());
         QCOMPARE(count(db, "SELECT COUNT(*) FROM MSysLinks WHERE LinkName = 'OldTable'"), 0);
         for (const auto& t : tables) {
-            QCOMPARE(count(db, "SELECT COUNT(*) FROM MSysLinks WHERE LinkName = ? AND RemoteName = ?",
+            QCOMPARE(count(db,
+                           "SELECT COUNT(*) FROM MSysLinks WHERE LinkName = ? AND RemoteName = ?",
                            {t, t}),
                      1);
             // Each link is reachable under its own name.
@@ -132,6 +137,24 @@ private slots:
         QVERIFY(QFile::remove(run.folder.file("Ostrel7_supp.mdb")));
         QVERIFY(!run.start());
         QVERIFY(run.startError()->description().contains("Ostrel7_supp.mdb"));
+        run.dialogs.verifyDone();
+    }
+
+    void damagedSuppliedDatabaseEndsStartUpWithNoLinksWritten()
+    {
+        MainWindowFixture run;
+        {
+            QFile supplied(run.folder.file("Ostrel7_supp.mdb"));
+            QVERIFY(supplied.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            supplied.write(QByteArray(4096, '\x5a'));
+        }
+        QVERIFY(!run.start());
+        QVERIFY(run.startError().has_value());
+        auto db = openUserDatabase(run.folder.file("Ostrel7_user.mdb"), "after");
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM MSysLinks"), 0);
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("after");
         run.dialogs.verifyDone();
     }
 
