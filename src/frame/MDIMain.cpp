@@ -36,6 +36,9 @@ void MDIMain::MDIForm_Load()
     const QMargins frame = m_child->contentsMargins();
     m_child->resize(formSize.grownBy(frame));
     m_child->move(0, 0);
+    // Showing the sub-window activates it, which must not take the focus the start-up gave.
+    if (QWidget* focused = m_form->focusWidget())
+        focused->setFocus();
     resize(m_child->size() + QSize(4, 4));
 }
 

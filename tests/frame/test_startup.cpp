@@ -3,6 +3,7 @@
 #include "Pages.h"
 #include "ui_HomePage.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QSqlQuery>
 #include <QTabWidget>
@@ -155,6 +156,36 @@ private slots:
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase("after");
+        run.dialogs.verifyDone();
+    }
+
+    void lastTechnicianIsChosenAndContinueTakesTheFocus()
+    {
+        MainWindowFixture run;
+        {
+            auto db = openUserDatabase(run.folder.file("Ostrel7_user.mdb"), "seed");
+            execSql(db, "INSERT INTO Technicians (TechName) VALUES ('Ann'), ('Bob')");
+            execSql(db, "INSERT INTO Settings (SettingName, SettingValue) VALUES ('MRUTechnician', "
+                        "(SELECT TechID FROM Technicians WHERE TechName = 'Bob'))");
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("seed");
+        QVERIFY(run.start());
+        run.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(run.window.get()));
+        auto& home = *run.form().home;
+        QCOMPARE(home.cmbTechnician->currentText(), QStringLiteral("Bob"));
+        QVERIFY(home.cmdContinueFromHome->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), home.cmdContinueFromHome);
+        run.dialogs.verifyDone();
+    }
+
+    void withoutATechnicianContinueIsDisabled()
+    {
+        MainWindowFixture run;
+        QVERIFY(run.start());
+        QCOMPARE(run.form().home->cmbTechnician->currentIndex(), -1);
+        QVERIFY(!run.form().home->cmdContinueFromHome->isEnabled());
         run.dialogs.verifyDone();
     }
 
