@@ -12,9 +12,8 @@ int main(int argc, char** argv)
 
     platform::QtDialogs dialogs;
     ProgramState state(Application::applicationDirPath(), dialogs);
-    app.setUnhandledErrorSink([&state](const vbrt::Error& error) {
-        reportUnhandledError(state, error);
-    });
+    app.setUnhandledErrorSink(
+        [&state](const vbrt::Error& error) { reportUnhandledError(state, error); });
 
     MDIMain window(state);
     try {

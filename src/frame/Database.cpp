@@ -36,8 +36,9 @@ public:
         m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         m_db.setDatabaseName(path);
         // A file another program keeps locked is reported soon rather than waited for.
-        m_db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000")
-                                        : QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+        m_db.setConnectOptions(
+            readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000")
+                     : QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
     }
     ~ScopedConnection()
     {
@@ -52,11 +53,15 @@ private:
     QSqlDatabase m_db;
 };
 
-bool fileIsDatabase(const QString& path) { return QFileInfo(path).isFile(); }
+bool fileIsDatabase(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
 
 } // namespace
 
-QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values)
+QSqlQuery execSql(const QSqlDatabase& db, const QString& sql,
+                  std::initializer_list<QVariant> values)
 {
     QSqlQuery query(db);
     if (!query.prepare(sql))
@@ -171,7 +176,9 @@ QSqlDatabase openUserDatabase(const QString& path, const QString& connectionName
     for (int i = 0; i < files.size(); ++i) {
         if (!fileIsDatabase(files[i]))
             vbrt::raise(DatabaseError, QStringLiteral("Could not find file '%1'.").arg(files[i]));
-        execSql(db, QStringLiteral("ATTACH DATABASE ? AS %1").arg(quoteName(QStringLiteral("link%1").arg(i))),
+        execSql(db,
+                QStringLiteral("ATTACH DATABASE ? AS %1")
+                    .arg(quoteName(QStringLiteral("link%1").arg(i))),
                 {files[i]});
     }
     for (const auto& [name, where] : links) {

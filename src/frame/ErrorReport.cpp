@@ -24,9 +24,9 @@ void reportUnhandledError(ProgramState& state, const vbrt::Error& error)
 {
     const QString number = vbrt::cstr(qint64(error.number()));
     state.gLog.NewEntry(QStringLiteral("Run-time error '%1': %2").arg(number, error.description()));
-    state.dialogs.msgBox(QStringLiteral("Run-time error '%1':\n\n%2").arg(number, error.description()),
-                         platform::MsgButtons::OK, platform::MsgIcon::Critical,
-                         ProgramState::title());
+    state.dialogs.msgBox(
+        QStringLiteral("Run-time error '%1':\n\n%2").arg(number, error.description()),
+        platform::MsgButtons::OK, platform::MsgIcon::Critical, ProgramState::title());
     if (state.endProgram)
         state.endProgram();
 }
@@ -55,9 +55,9 @@ void logHandledError(ProgramState& state, HandledError kind, const QString& proc
         break;
     }
     state.gLog.NewEntry(leadIn + QStringLiteral("frmHVACMain.") + procedure +
-                        QStringLiteral(".  Error number:  ") +
-                        vbrt::cstr(qint64(error.number())) + QStringLiteral(".  Error Text:  '") +
-                        error.description() + QStringLiteral("'"));
+                        QStringLiteral(".  Error number:  ") + vbrt::cstr(qint64(error.number())) +
+                        QStringLiteral(".  Error Text:  '") + error.description() +
+                        QStringLiteral("'"));
     state.dialogs.msgBox(message + state.gstrErrorLoggedNote, platform::MsgButtons::OK,
                          platform::MsgIcon::Exclamation, ProgramState::title());
 }

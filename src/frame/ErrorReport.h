@@ -19,7 +19,12 @@ vbrt::Error toError(std::exception_ptr error);
 void reportUnhandledError(ProgramState& state, const vbrt::Error& error);
 
 // The main form's logging handlers: which lead-in and short message the log and the user get.
-enum class HandledError { Preparing, Calculating, Unexpected };
+enum class HandledError
+{
+    Preparing,
+    Calculating,
+    Unexpected
+};
 
 // Logs "<lead-in>frmHVACMain.<procedure>.  Error number:  <n>.  Error Text:  '<text>'" and tells
 // the user the short message followed by the logged-error notice.

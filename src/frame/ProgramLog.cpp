@@ -49,8 +49,7 @@ void ProgramLog::NewEntry(const QString& text)
     // A log that cannot be written must never stop the program.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         return;
-    const QString line =
-        vbrt::formatDate(QDateTime::currentDateTime(), u"mm/dd/yyyy h:mm am/pm") + "  " + text +
-        "\n";
+    const QString line = vbrt::formatDate(QDateTime::currentDateTime(), u"mm/dd/yyyy h:mm am/pm") +
+                         "  " + text + "\n";
     file.write(line.toUtf8());
 }

@@ -19,4 +19,7 @@ ProgramState::~ProgramState()
     }
 }
 
-QString ProgramState::title() { return QStringLiteral("Ostrel9"); }
+QString ProgramState::title()
+{
+    return QStringLiteral("Ostrel9");
+}

@@ -23,7 +23,8 @@ void SaveAppSetting(const QSqlDatabase& db, const QString& name, const QString& 
         execSql(db, QStringLiteral("UPDATE Settings SET SettingValue = ? WHERE rowid = ?"),
                 {value, rowid});
     } else {
-        execSql(db, QStringLiteral("INSERT INTO Settings (SettingName, SettingValue) VALUES (?, ?)"),
+        execSql(db,
+                QStringLiteral("INSERT INTO Settings (SettingName, SettingValue) VALUES (?, ?)"),
                 {name, value});
     }
 }

@@ -4,18 +4,18 @@
 #include "CurrentClimate.h"
 #include "Database.h"
 #include "EfficiencyTab.h"
+#include "FixedLists.h"
 #include "FlowHoodTab.h"
 #include "HouseLeakageTab.h"
-#include "Settings.h"
-#include "TabHub.h"
-#include "ReportBuilder.h"
-#include "Technicians.h"
-#include "FixedLists.h"
 #include "HouseLeakageTest.h"
 #include "MultimediaCode.h"
 #include "Pages.h"
 #include "ProgramState.h"
+#include "ReportBuilder.h"
 #include "SelectAllOnFocus.h"
+#include "Settings.h"
+#include "TabHub.h"
+#include "Technicians.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_EfficiencyPage.h"
 #include "ui_FlowHoodPage.h"
@@ -33,9 +33,9 @@
 
 frmHVACMain::frmHVACMain(ProgramState& state_, QWidget* parent)
     : QWidget(parent), home(std::make_unique<Ui::HomePage>()),
-      survey(std::make_unique<Ui::ClientSurveyPage>()), hl(std::make_unique<Ui::HouseLeakagePage>()),
-      fh(std::make_unique<Ui::FlowHoodPage>()), dl(std::make_unique<Ui::EfficiencyPage>()),
-      state(state_), validation(this)
+      survey(std::make_unique<Ui::ClientSurveyPage>()),
+      hl(std::make_unique<Ui::HouseLeakagePage>()), fh(std::make_unique<Ui::FlowHoodPage>()),
+      dl(std::make_unique<Ui::EfficiencyPage>()), state(state_), validation(this)
 {
     setObjectName(QStringLiteral("frmHVACMain"));
     setWindowTitle(designedCaption());
@@ -83,7 +83,10 @@ frmHVACMain::frmHVACMain(ProgramState& state_, QWidget* parent)
 
 frmHVACMain::~frmHVACMain() = default;
 
-QString frmHVACMain::designedCaption() { return QStringLiteral("Ostrel9 Home Performance Diagnostics"); }
+QString frmHVACMain::designedCaption()
+{
+    return QStringLiteral("Ostrel9 Home Performance Diagnostics");
+}
 
 void frmHVACMain::Form_Initialize()
 {
@@ -106,7 +109,8 @@ void frmHVACMain::Form_Initialize()
                  QCoreApplication::applicationVersion().section('.', 2, 2)));
 
     // 5-7
-    setWindowTitle(designedCaption() + QStringLiteral(" *****DEBUGGING DISABLED FOR TESTING******"));
+    setWindowTitle(designedCaption() +
+                   QStringLiteral(" *****DEBUGGING DISABLED FOR TESTING******"));
     state.gintClientID = -1;
     mintCurrentHltID = -1;
     mintCurrentDlaID = -1;
@@ -141,7 +145,8 @@ void frmHVACMain::Form_Initialize()
 
     // 14: the default climate; whether it was found does not matter here.
     climate->SetCurrentClimate(GetAppSetting(state.gcnnUser, QStringLiteral("DefaultZoneID")));
-    climate->UpdateStandardClimateCaption(mstrClimateCity + QStringLiteral(", ") + mstrClimateState);
+    climate->UpdateStandardClimateCaption(mstrClimateCity + QStringLiteral(", ") +
+                                          mstrClimateState);
 
     // 15
     InitializeSettings(*this);

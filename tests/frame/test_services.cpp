@@ -40,11 +40,12 @@ private slots:
         }
         ScriptedDialogs dialogs;
         if (asks)
-            dialogs.expect(platform::MsgResult::Yes, "The log file for this program has exceeded 10 "
-                                                      "kilobytes.  If the information in this file "
-                                                      "is needed for troubleshooting, then it should "
-                                                      "be retained.  Otherwise it can be deleted.  "
-                                                      "Delete the log file?");
+            dialogs.expect(platform::MsgResult::Yes,
+                           "The log file for this program has exceeded 10 "
+                           "kilobytes.  If the information in this file "
+                           "is needed for troubleshooting, then it should "
+                           "be retained.  Otherwise it can be deleted.  "
+                           "Delete the log file?");
         {
             ProgramLog log(dialogs);
             log.setFilename(path);
@@ -84,7 +85,8 @@ private slots:
         SaveAppSetting(db, "Quote'Key", "it's");
         QCOMPARE(GetAppSetting(db, "MRUTechnician"), QStringLiteral("7"));
         QCOMPARE(GetAppSetting(db, "Quote'Key"), QStringLiteral("it's"));
-        QSqlQuery q = execSql(db, "SELECT COUNT(*) FROM Settings WHERE SettingName = ?", {"MRUTechnician"});
+        QSqlQuery q =
+            execSql(db, "SELECT COUNT(*) FROM Settings WHERE SettingName = ?", {"MRUTechnician"});
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), 1);
         q.finish();
@@ -143,9 +145,10 @@ private slots:
         state.gLog.setQuiet(true);
         state.gLog.setFilename(folder.file("Ostrel7.log"));
         state.gstrErrorLoggedNote = "\r\n\r\nNOTE";
-        dialogs.expect(platform::MsgResult::OK, "An error occurred while preparing to calculate your "
-                                                "results.  Please ensure that your entries are "
-                                                "valid.\r\n\r\nNOTE");
+        dialogs.expect(platform::MsgResult::OK,
+                       "An error occurred while preparing to calculate your "
+                       "results.  Please ensure that your entries are "
+                       "valid.\r\n\r\nNOTE");
         logHandledError(state, HandledError::Preparing, "HLCalculate", vbrt::Error(13));
         dialogs.verifyDone();
         QVERIFY(folder.logTexts().contains(

@@ -30,4 +30,7 @@ bool MainWindowFixture::start()
     }
 }
 
-void MainWindowFixture::close() { window->close(); }
+void MainWindowFixture::close()
+{
+    window->close();
+}
