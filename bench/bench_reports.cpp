@@ -68,12 +68,8 @@ struct CalculatedRun
         hl.txtHLInsideTemp->setText("68");
         hl.txtHLOutsideTemp->setText("41");
         hl.txtHLTestDateTime->setText("10/14/2024 9:30 am");
-        const std::array<QLineEdit*, 6> house{hl.atxtHLHousePressure_0, hl.atxtHLHousePressure_1,
-                                              hl.atxtHLHousePressure_2, hl.atxtHLHousePressure_3,
-                                              hl.atxtHLHousePressure_4, hl.atxtHLHousePressure_5};
-        const std::array<QLineEdit*, 6> fan{hl.atxtHLFlowPressure_0, hl.atxtHLFlowPressure_1,
-                                            hl.atxtHLFlowPressure_2, hl.atxtHLFlowPressure_3,
-                                            hl.atxtHLFlowPressure_4, hl.atxtHLFlowPressure_5};
+        const auto& house = form.houseLeakage->housePressure;
+        const auto& fan = form.houseLeakage->flowPressure;
         const std::array<const char*, 6> housePa{"50", "45", "40", "35", "30", "25"};
         const std::array<const char*, 6> fanPa{"155", "136", "117", "97", "78", "60"};
         for (size_t i = 0; i < 6; ++i) {

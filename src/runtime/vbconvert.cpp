@@ -3,6 +3,7 @@
 #include "vberror.h"
 #include "vblocale.h"
 #include "vbmath.h"
+#include "vbtext.h"
 
 #include <charconv>
 #include <cmath>
@@ -13,16 +14,6 @@
 namespace vbrt {
 
 namespace {
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
 
 qsizetype digitRun(QStringView s, qsizetype pos)
 {
@@ -60,11 +51,7 @@ template <typename T> T checkedResult(long long r)
 std::optional<double> parseNumber(const QString& text)
 {
     const Locale& loc = locale();
-    QStringView s(text);
-    while (!s.isEmpty() && isBlank(s.front()))
-        s = s.mid(1);
-    while (!s.isEmpty() && isBlank(s.back()))
-        s.chop(1);
+    QStringView s = trimBlanks(text);
 
     // Gathered as plain ASCII for from_chars, which ignores the C locale.
     std::string plain;

@@ -2,20 +2,11 @@
 
 #include "vberror.h"
 #include "vblocale.h"
+#include "vbtext.h"
 
 namespace vbrt {
 
 namespace {
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
 
 // Reads a run of minDigits..maxDigits ASCII digits at pos.
 std::optional<int> readNumber(QStringView s, qsizetype& pos, int minDigits, int maxDigits)
@@ -134,11 +125,7 @@ std::optional<QTime> readTime(QStringView s, qsizetype& pos, const Locale& loc)
 std::optional<QDateTime> parseDate(const QString& text)
 {
     const Locale& loc = locale();
-    QStringView s(text);
-    while (!s.isEmpty() && isBlank(s.front()))
-        s = s.mid(1);
-    while (!s.isEmpty() && isBlank(s.back()))
-        s.chop(1);
+    QStringView s = trimBlanks(text);
 
     qsizetype pos = 0;
     const auto date = readDate(s, pos, loc);
