@@ -1,6 +1,7 @@
 #include "frmFullSizePhoto.h"
 
 #include "Dialogs.h"
+#include "WindowFit.h"
 #include "ui_frmFullSizePhoto.h"
 
 #include <QPushButton>
@@ -21,7 +22,7 @@ void frmFullSizePhoto::setPhoto(const QString& fullPath, const QString& name)
     m_name = name;
     m_photo = QPixmap(fullPath);
     setWindowTitle(name);
-    ui->lblPhotoName->setText(name);
+    media::setFittedText(*ui->lblPhotoName, name);
     if (m_photo.isNull())
         ui->imgPhoto->setText(QStringLiteral("This picture cannot be shown."));
     fitPhoto();
@@ -44,9 +45,18 @@ void frmFullSizePhoto::cmdClose_Click()
     done(QDialog::Rejected);
 }
 
+void frmFullSizePhoto::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        media::fitToScreen(*this);
+    QDialog::setVisible(visible);
+}
+
 void frmFullSizePhoto::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
+    // The name takes what the buttons leave; a long one is shortened, never widening the window.
+    media::setFittedText(*ui->lblPhotoName, m_name);
     fitPhoto();
 }
 

@@ -5,6 +5,7 @@
 #include "MultimediaCode.h"
 #include "ProgramState.h"
 #include "SlideShow.h"
+#include "WindowFit.h"
 #include "ui_frmMediaViewer.h"
 #include "vberror.h"
 
@@ -102,6 +103,13 @@ frmMediaViewer::frmMediaViewer(ProgramState& state, QWidget* parent)
 
 frmMediaViewer::~frmMediaViewer() = default;
 
+void frmMediaViewer::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        media::fitToScreen(*this);
+    QDialog::setVisible(visible);
+}
+
 void frmMediaViewer::Form_Load()
 {
     ui->picHidden->setScaledContents(false);
@@ -193,9 +201,11 @@ int16_t frmMediaViewer::ImportMediaFiles(const QString& filter, const QString& d
     if (files.isEmpty())
         return 0;
     try {
-        // Each file keeps its own name, directly inside the target folder.
+        // Each file keeps its own name, directly inside the target folder, which must lie
+        // inside its library folder ("Still Photos" for a photo set).
+        const QString libraryFolder = folder(subFolder.section(QLatin1Char('/'), 0, 0));
         for (const QString& file : files)
-            library::copyInto(file, folder(subFolder));
+            library::copyInto(file, folder(subFolder), libraryFolder);
         return static_cast<int16_t>(std::min<qsizetype>(files.size(), INT16_MAX));
     } catch (const vbrt::Error& error) {
         showMessage(QStringLiteral("An error occured copying the file(s)\r\n") +

@@ -28,6 +28,8 @@ public:
     ~frmMediaViewer() override;
 
     void Form_Load();
+    // Opens within the screen's available area.
+    void setVisible(bool visible) override;
 
     // Fills a list with the files of a library folder whose suffix is listed, then the
     // separator and the import entry.
@@ -72,6 +74,10 @@ public:
     static bool RemoveArrayItem(int index, QStringList& list);
 
     void cmdHelp_Click();
+
+    // The photo browser's frame title, "Photos: " and the set's name, shortened so that it
+    // never widens the window.
+    void setPhotoViewerTitle(const QString& name);
 
     // The list texts that are no media item.
     static const QString Separator;

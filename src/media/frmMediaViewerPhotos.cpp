@@ -4,17 +4,17 @@
 #include "Dialogs.h"
 #include "LibraryFiles.h"
 #include "ProgramState.h"
+#include "WindowFit.h"
 #include "frmFullSizePhoto.h"
 #include "ui_frmMediaViewer.h"
 #include "vberror.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
@@ -36,6 +36,23 @@ QPixmap thumbnail(const QString& file, const QSize& box)
     if (size.isValid() && (size.width() > box.width() || size.height() > box.height()))
         reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
     return QPixmap::fromImage(reader.read());
+}
+
+// What a thumbnail slot shows for a photo that cannot be read: a framed grey box that says so.
+QPixmap unreadablePhoto(const QSize& box, const QFont& font)
+{
+    QPixmap picture(box);
+    picture.fill(QColor(0xe4, 0xe4, 0xe4));
+    QPainter painter(&picture);
+    painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1, Qt::DashLine));
+    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    painter.drawLine(box.width() / 3, box.height() / 4, 2 * box.width() / 3, box.height() / 2);
+    painter.drawLine(2 * box.width() / 3, box.height() / 4, box.width() / 3, box.height() / 2);
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.setFont(font);
+    painter.drawText(QRect(0, box.height() / 2, box.width(), box.height() / 2),
+                     Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Cannot be shown"));
+    return picture;
 }
 
 } // namespace
@@ -110,7 +127,9 @@ void frmMediaViewer::cmdDeletePhotoFolder_Click()
     mstrPhotoFolder.clear();
     mstrImagePaths.clear();
     mstrImageNames.clear();
-    ui->fraPhotoViewer->setTitle(QStringLiteral("Photos"));
+    // No set is chosen any more: the browser goes as when none was opened.
+    setPhotoViewerTitle(QString());
+    ui->fraPhotoViewer->hide();
     RefreshPhotosCombo();
 }
 
@@ -138,8 +157,8 @@ void frmMediaViewer::LoadPhotosFolder()
     const QString name = ui->cboPhotoFolders->currentText();
     if (name.isEmpty())
         return;
-    const QString path = QDir(stillPhotos()).filePath(name);
-    if (!library::folderNameProblem(name).isEmpty() || !QFileInfo(path).isDir()) {
+    // Only a set the list would show: not hidden, and really inside "Still Photos".
+    if (!library::subFolders(stillPhotos()).contains(name)) {
         m_state.dialogs.msgBox(
             QStringLiteral("Multi-media form error: \r\nMedia sub-folder not found: \"Still "
                            "Photos\\") +
@@ -148,11 +167,30 @@ void frmMediaViewer::LoadPhotosFolder()
         return;
     }
     mstrPhotoFolder = name;
-    ui->fraPhotoViewer->setTitle(QStringLiteral("Photos: ") + name);
+    setPhotoViewerTitle(name);
     ui->fraPhotoViewer->show();
     GetImageNames();
     mintFirstImage = 0;
     LoadImages();
+}
+
+void frmMediaViewer::setPhotoViewerTitle(const QString& name)
+{
+    QGroupBox* frame = ui->fraPhotoViewer;
+    if (name.isEmpty()) {
+        frame->setTitle(QStringLiteral("Photos"));
+        frame->setToolTip(QString());
+        return;
+    }
+    const QString title = QStringLiteral("Photos: ") + name;
+    // The thumbnails set the frame's width; the title stays inside it with room to spare for
+    // the frame's own margins.
+    const QFontMetrics metrics = frame->fontMetrics();
+    const int room = ui->photoViewerLayout->minimumSize().width() -
+                     4 * metrics.horizontalAdvance(QLatin1Char(' ')) - 24;
+    const QString shown = metrics.elidedText(title, Qt::ElideMiddle, room);
+    frame->setTitle(shown);
+    frame->setToolTip(shown == title ? QString() : title);
 }
 
 void frmMediaViewer::GetImageNames()
@@ -162,7 +200,7 @@ void frmMediaViewer::GetImageNames()
     if (mstrPhotoFolder.isEmpty())
         return;
     const QDir set(QDir(stillPhotos()).filePath(mstrPhotoFolder));
-    for (const QString& name : library::imageFiles(set.path())) {
+    for (const QString& name : library::imageFiles(set.path(), stillPhotos())) {
         mstrImageNames << name;
         mstrImagePaths << set.filePath(name);
     }
@@ -179,7 +217,10 @@ void frmMediaViewer::LoadImages()
         if (index >= count)
             break;
         QToolButton* button = imgThumbnail[slot];
-        button->setIcon(QIcon(thumbnail(mstrImagePaths[index], button->iconSize())));
+        QPixmap picture = thumbnail(mstrImagePaths[index], button->iconSize());
+        if (picture.isNull())
+            picture = unreadablePhoto(button->iconSize(), button->font());
+        button->setIcon(QIcon(picture));
         button->setText(button->fontMetrics().elidedText(mstrImageNames[index], Qt::ElideMiddle,
                                                          button->width() - 8));
         button->setToolTip(mstrImageNames[index]);
@@ -237,7 +278,8 @@ bool frmMediaViewer::DeleteMediaFile(int index)
     if (index < 0 || index >= imageCount())
         return false;
     const QString name = mstrImageNames[index];
-    if (!QFile::remove(mstrImagePaths[index])) {
+    // A photo whose real place is outside the library is not deleted through the set.
+    if (!library::deleteFile(mstrImagePaths[index], stillPhotos())) {
         m_state.dialogs.msgBox(QStringLiteral("The file ") + name +
                                    QStringLiteral(" could not be deleted."),
                                MsgButtons::OK, MsgIcon::None, MediaViewerTitle);

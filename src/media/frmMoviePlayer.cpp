@@ -1,6 +1,7 @@
 #include "frmMoviePlayer.h"
 
 #include "ProgramState.h"
+#include "WindowFit.h"
 #include "ui_frmMoviePlayer.h"
 
 #include <QAudioOutput>
@@ -76,9 +77,25 @@ void frmMoviePlayer::cmdClose_Click()
     done(QDialog::Accepted);
 }
 
+void frmMoviePlayer::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        media::fitToScreen(*this);
+    QDialog::setVisible(visible);
+}
+
+void frmMoviePlayer::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (!m_problem.isEmpty())
+        media::setFittedText(*ui->lblMovieStatus, m_problem);
+}
+
 void frmMoviePlayer::showProblem(const QString& text)
 {
-    ui->lblMovieStatus->setText(text);
+    // The text holds the movie's path: shortened to the window, never widening it.
+    m_problem = text;
+    media::setFittedText(*ui->lblMovieStatus, text);
     ui->lblMovieStatus->show();
     ui->cmdPlay->setEnabled(false);
     ui->cmdPause->setEnabled(false);

@@ -29,17 +29,23 @@ public:
     void cmdPlay_Click();
     void cmdPause_Click();
     void cmdClose_Click();
+    // Opens within the screen's available area.
+    void setVisible(bool visible) override;
 
     // The player, made when the movie is loaded; nothing before.
     QMediaPlayer* player() const { return m_player; }
 
     std::unique_ptr<Ui::frmMoviePlayer> ui;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void showProblem(const QString& text);
 
     ProgramState& m_state;
     QString m_fullPath;
+    QString m_problem;
     QMediaPlayer* m_player = nullptr;
     QAudioOutput* m_audio = nullptr;
 };

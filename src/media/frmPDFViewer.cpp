@@ -1,6 +1,7 @@
 #include "frmPDFViewer.h"
 
 #include "ProgramState.h"
+#include "WindowFit.h"
 #include "ui_frmPDFViewer.h"
 
 #include <QFileInfo>
@@ -54,7 +55,7 @@ void frmPDFViewer::Form_Load()
 {
     // A document that cannot be shown says so inside the window, as a reader would.
     const QString problem = loadProblem(m_document->load(m_fullPath));
-    ui->lblPdfError->setText(problem + QStringLiteral("\n\n") + m_fullPath);
+    m_problem = problem.isEmpty() ? QString() : problem + QStringLiteral("\n\n") + m_fullPath;
     ui->lblPdfError->setVisible(!problem.isEmpty());
     ui->pdfViewer->setVisible(problem.isEmpty());
     Form_Resize();
@@ -70,12 +71,20 @@ void frmPDFViewer::Form_Resize()
     const QRect viewArea(0, 0, width(), std::max(0, buttonTop - margin));
     ui->pdfViewer->setGeometry(viewArea);
     ui->lblPdfError->setGeometry(viewArea);
+    media::setFittedText(*ui->lblPdfError, m_problem);
 }
 
 void frmPDFViewer::cmdClose_Click()
 {
     m_document->close();
     done(QDialog::Accepted);
+}
+
+void frmPDFViewer::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        media::fitToScreen(*this);
+    QDialog::setVisible(visible);
 }
 
 void frmPDFViewer::resizeEvent(QResizeEvent* event)

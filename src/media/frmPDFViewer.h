@@ -30,6 +30,8 @@ public:
     // The view fills the window above cmdClose; cmdClose sits centred at the bottom.
     void Form_Resize();
     void cmdClose_Click();
+    // Opens within the screen's available area.
+    void setVisible(bool visible) override;
 
     std::unique_ptr<Ui::frmPDFViewer> ui;
 
@@ -39,5 +41,6 @@ protected:
 private:
     ProgramState& m_state;
     QString m_fullPath;
+    QString m_problem;
     QPdfDocument* m_document = nullptr;
 };

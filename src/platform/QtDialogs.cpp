@@ -107,6 +107,9 @@ QStringList QtDialogs::openFiles(const FileOpenRequest& request)
 {
     QFileDialog dialog(parentWindow(), request.title, request.initialDir, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The file-type line shows each filter's own text; the patterns Qt needs after it are
+    // not shown a second time.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles
                                            : QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted)

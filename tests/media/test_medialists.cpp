@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using mediatest::choose;
 using mediatest::readFile;
 using mediatest::rows;
@@ -216,6 +218,76 @@ private slots:
         QCOMPARE(readFile(v.folder("Movies/linked.avi")), QByteArray("imported"));
         QCOMPARE(readFile(v.folder("Movies/kept.avi")), QByteArray("kept"));
         QCOMPARE(QDir(v.folder("Movies")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    // Only what really lies in a library folder is listed: no hidden files, nothing that leads
+    // elsewhere, no pipe; a link to a file of the folder itself is a library file.
+    void listsLeaveOutHiddenLinkedAwayAndSpecialEntries()
+    {
+        ViewerRun v;
+        QTemporaryDir outside;
+        QVERIFY(writeFile(outside.filePath("elsewhere.avi")));
+        QVERIFY(QDir().mkdir(outside.filePath("Elsewhere")));
+        QVERIFY(writeFile(v.folder("Movies/inside.avi")));
+        QVERIFY(writeFile(v.folder("Movies/._house tour.avi")));
+        QVERIFY(QFile::link(v.folder("Movies/inside.avi"), v.folder("Movies/alias.avi")));
+        QVERIFY(QFile::link(outside.filePath("elsewhere.avi"), v.folder("Movies/outside.avi")));
+        QVERIFY(QFile::link(outside.filePath("gone.avi"), v.folder("Movies/dangling.avi")));
+        QVERIFY(::mkfifo(QFile::encodeName(v.folder("Movies/pipe.avi")).constData(), 0600) == 0);
+        QVERIFY(writeFile(v.folder("PDFs/.~lock.guide.pdf")));
+        QVERIFY(QDir(v.folder("Still Photos")).mkdir("Adams"));
+        QVERIFY(QDir(v.folder("Still Photos")).mkdir(".Trashes"));
+        QVERIFY(QFile::link(outside.filePath("Elsewhere"), v.folder("Still Photos/Outside")));
+        QVERIFY(v.start());
+        v.open();
+        QCOMPARE(rows(v.ui().cboMovieFiles),
+                 (QStringList{"alias.avi", "inside.avi", "-------", "Import New Movie"}));
+        QCOMPARE(rows(v.ui().cboPDFFiles), (QStringList{"-------", "Import New PDF document"}));
+        QCOMPARE(rows(v.ui().cboPhotoFolders), QStringList{"Adams"});
+        VERIFY_DIALOGS_DONE(v.dialogs());
+    }
+
+    // Anything but a regular file is refused without being opened: a pipe would hang the
+    // import for ever, a device fill the disk.
+    void importRefusesAnythingButAFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("named pipe")
+            << "pipe"
+            << "Only ordinary files can be imported: \"pipe.avi\" is a named pipe.";
+        QTest::newRow("device") << "device"
+                                << "Only ordinary files can be imported: \"zero\" is a device.";
+        QTest::newRow("folder")
+            << "folder"
+            << "Only ordinary files can be imported: \"folder.avi\" is a folder.";
+    }
+    void importRefusesAnythingButAFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        ViewerRun v;
+        QTemporaryDir source;
+        QVERIFY(writeFile(source.filePath("first.avi"), "first"));
+        QString chosen = "/dev/zero";
+        if (kind == "pipe") {
+            chosen = source.filePath("pipe.avi");
+            QVERIFY(::mkfifo(QFile::encodeName(chosen).constData(), 0600) == 0);
+        } else if (kind == "folder") {
+            chosen = source.filePath("folder.avi");
+            QVERIFY(QDir().mkdir(chosen));
+        }
+        QVERIFY(v.start());
+        v.open();
+        v.dialogs().expectOpenFiles({source.filePath("first.avi"), chosen});
+        v.dialogs().expect(MsgResult::OK, "An error occured copying the file(s)\r\n" + message);
+        QVERIFY(choose(v.ui().cboMovieFiles, "Import New Movie"));
+        VERIFY_DIALOGS_DONE(v.dialogs());
+        // The file before it stays, as with any failed copy; nothing else was written.
+        QCOMPARE(
+            QDir(v.folder("Movies"))
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{"first.avi"});
     }
 
     void separatorAndEmptyChoicesDoNothing_data()

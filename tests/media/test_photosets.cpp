@@ -1,4 +1,5 @@
 // Photo sets and the photo browser of the media viewer, end to end on the real window.
+#include "LibraryFiles.h"
 #include "ViewerRun.h"
 #include "frmFullSizePhoto.h"
 #include "ui_frmFullSizePhoto.h"
@@ -75,6 +76,9 @@ private slots:
         QTest::newRow("backslash") << std::optional<QString>("a\\b") << "cannot be used";
         QTest::newRow("dot dot") << std::optional<QString>("..") << "cannot be used";
         QTest::newRow("dot") << std::optional<QString>(".") << "cannot be used";
+        QTest::newRow("control character") << std::optional<QString>("a\tb") << "cannot be used";
+        // It would be hidden from the list at once.
+        QTest::newRow("hidden") << std::optional<QString>(".trash") << "cannot be used";
     }
     void unsafeOrEmptyNamesCreateNothing()
     {
@@ -91,7 +95,8 @@ private slots:
         VERIFY_DIALOGS_DONE(v.dialogs());
         if (!message.isEmpty())
             QVERIFY(v.dialogs().lastBox().text.contains(
-                "must not be blank and must not contain \"/\", \"\\\" or \"..\""));
+                "A Still Photos folder name must not be blank, must not be \".\" or \"..\" or "
+                "begin with \".\", and must not contain \"/\", \"\\\" or control characters."));
         QVERIFY(QDir(v.folder("Still Photos")).isEmpty());
         QCOMPARE(QDir(v.run.folder.path()).entryList(), programFolderBefore);
     }
@@ -136,6 +141,58 @@ private slots:
         QVERIFY(QFileInfo::exists(v.folder("Still Photos/Baker/01.jpg")));
         QCOMPARE(rows(v.ui().cboPhotoFolders), QStringList{"Baker"});
         QVERIFY(shownNames(viewer).isEmpty());
+        // The browser goes as when no set was opened: nothing to import into is offered.
+        QVERIFY(!v.ui().fraPhotoViewer->isVisible());
+        QVERIFY(!v.ui().cmdImportImages->isVisible());
+    }
+
+    // Only the names that could leave the folder or break it are refused: dots inside a name
+    // are an ordinary part of it.
+    void namesWithDotsInsideWorkThroughout()
+    {
+        ViewerRun v;
+        QTemporaryDir source;
+        QVERIFY(writeImage(source.filePath("attic.jpg")));
+        QVERIFY(v.start());
+        auto& viewer = v.open();
+        v.dialogs().expectInput(QStringLiteral("Smith..2024"));
+        v.dialogs().expect(MsgResult::OK,
+                           "New Still Photos sub-folder successfully created:\r\nSmith..2024");
+        QTest::mouseClick(v.ui().cmdCreatePhotoFolder, Qt::LeftButton);
+        VERIFY_DIALOGS_DONE(v.dialogs());
+        QCOMPARE(rows(v.ui().cboPhotoFolders), QStringList{"Smith..2024"});
+
+        QVERIFY(choose(v.ui().cboPhotoFolders, "Smith..2024"));
+        QVERIFY(v.ui().fraPhotoViewer->isVisible());
+        QCOMPARE(v.ui().fraPhotoViewer->title(), QStringLiteral("Photos: Smith..2024"));
+        v.dialogs().expectOpenFiles({source.filePath("attic.jpg")});
+        v.dialogs().expect(
+            MsgResult::OK,
+            "1 copied successfully into the Caldrovane 'Still Photos\\Smith..2024' folder");
+        QTest::mouseClick(v.ui().cmdImportImages, Qt::LeftButton);
+        VERIFY_DIALOGS_DONE(v.dialogs());
+        QCOMPARE(shownNames(viewer), QStringList{"attic.jpg"});
+
+        v.dialogs().expect(MsgResult::Yes, "Are you sure");
+        v.dialogs().expect(MsgResult::OK,
+                           "Still Photos sub-folder 'Smith..2024' successfully deleted.");
+        QTest::mouseClick(v.ui().cmdDeletePhotoFolder, Qt::LeftButton);
+        VERIFY_DIALOGS_DONE(v.dialogs());
+        QVERIFY(!QFileInfo::exists(v.folder("Still Photos/Smith..2024")));
+    }
+
+    // The file system's own reason reaches the user.
+    void nameTooLongForTheFileSystemSaysSo()
+    {
+        ViewerRun v;
+        QVERIFY(v.start());
+        v.open();
+        v.dialogs().expectInput(QString(300, QChar('x')));
+        v.dialogs().expect(MsgResult::OK, "An error occured creating your new folder:\r\n"
+                                          "The name is too long for the file system");
+        QTest::mouseClick(v.ui().cmdCreatePhotoFolder, Qt::LeftButton);
+        VERIFY_DIALOGS_DONE(v.dialogs());
+        QVERIFY(QDir(v.folder("Still Photos")).isEmpty());
     }
 
     void deletingWithoutAChosenSetKeepsTheLibrary()
@@ -150,21 +207,113 @@ private slots:
         QVERIFY(QFileInfo::exists(v.folder("Still Photos/Adams/01.jpg")));
     }
 
-    void deletingALinkedSetLeavesItsTargetAlone()
+    // A set that is a link is listed only when it leads to a set of the library; deleting a
+    // link removes the link alone.
+    void linkedSetsAndTheirTargets()
     {
         ViewerRun v;
         QTemporaryDir elsewhere;
         QVERIFY(writeImage(elsewhere.filePath("keep.jpg")));
-        QVERIFY(QFile::link(elsewhere.path(), v.folder("Still Photos/Linked")));
+        QVERIFY(makeSet(v.folder("Still Photos/Adams"), 2));
+        QVERIFY(QFile::link(elsewhere.path(), v.folder("Still Photos/Outside")));
+        QVERIFY(QFile::link(v.folder("Still Photos/Adams"), v.folder("Still Photos/Alias")));
+        QVERIFY(QFile::link(elsewhere.filePath("keep.jpg"), v.folder("Still Photos/Adams/03.jpg")));
         QVERIFY(v.start());
-        v.open();
-        QVERIFY(choose(v.ui().cboPhotoFolders, "Linked"));
+        auto& viewer = v.open();
+        QCOMPARE(rows(v.ui().cboPhotoFolders), (QStringList{"Adams", "Alias"}));
+        // The photo that leads out of the library is not shown either.
+        QVERIFY(choose(v.ui().cboPhotoFolders, "Alias"));
+        QCOMPARE(shownNames(viewer), (QStringList{"01.jpg", "02.jpg"}));
+
         v.dialogs().expect(MsgResult::Yes, "Are you sure");
-        v.dialogs().expect(MsgResult::OK, "successfully deleted");
+        v.dialogs().expect(MsgResult::OK, "Still Photos sub-folder 'Alias' successfully deleted.");
         QTest::mouseClick(v.ui().cmdDeletePhotoFolder, Qt::LeftButton);
         VERIFY_DIALOGS_DONE(v.dialogs());
-        QVERIFY(!QFileInfo(v.folder("Still Photos/Linked")).isSymLink());
+        QVERIFY(!QFileInfo(v.folder("Still Photos/Alias")).isSymLink());
+        QVERIFY(QFileInfo::exists(v.folder("Still Photos/Adams/02.jpg")));
+
+        library::deleteFolder(v.folder("Still Photos"), "Outside");
+        QVERIFY(!QFileInfo(v.folder("Still Photos/Outside")).isSymLink());
         QVERIFY(QFileInfo::exists(elsewhere.filePath("keep.jpg")));
+    }
+
+    // A set replaced by a link to a folder elsewhere while it is open: nothing is written into
+    // that folder or deleted from it, and the set can no longer be opened.
+    void setSwappedForALinkIsNeitherWrittenNorDeletedThrough()
+    {
+        ViewerRun v;
+        QTemporaryDir elsewhere;
+        QTemporaryDir source;
+        QVERIFY(makeSet(v.folder("Still Photos/Adams"), 2));
+        QVERIFY(makeSet(elsewhere.path(), 2));
+        QVERIFY(writeImage(source.filePath("attic.jpg")));
+        QVERIFY(v.start());
+        auto& viewer = v.open();
+        QVERIFY(choose(v.ui().cboPhotoFolders, "Adams"));
+        QVERIFY(QDir(v.folder("Still Photos/Adams")).removeRecursively());
+        QVERIFY(QFile::link(elsewhere.path(), v.folder("Still Photos/Adams")));
+
+        v.dialogs().expect(MsgResult::OK, "The file 01.jpg could not be deleted.");
+        QVERIFY(!viewer.DeleteMediaFile(0));
+        v.dialogs().expectOpenFiles({source.filePath("attic.jpg")});
+        v.dialogs().expect(MsgResult::OK, "An error occured copying the file(s)\r\n"
+                                          "The folder lies outside the library");
+        QTest::mouseClick(v.ui().cmdImportImages, Qt::LeftButton);
+        // Re-read after the import: the photos elsewhere are not shown.
+        QVERIFY(shownNames(viewer).isEmpty());
+        v.dialogs().expect(MsgResult::OK, "Media sub-folder not found: \"Still Photos\\Adams\"");
+        QVERIFY(choose(v.ui().cboPhotoFolders, "Adams"));
+        VERIFY_DIALOGS_DONE(v.dialogs());
+        QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"01.jpg", "02.jpg"}));
+    }
+
+    // A photo that cannot be read still shows a picture; hidden files are no photos.
+    void unreadablePhotoShowsAPlaceholder()
+    {
+        ViewerRun v;
+        QVERIFY(makeSet(v.folder("Still Photos/Adams"), 1));
+        QVERIFY(writeFile(v.folder("Still Photos/Adams/broken.jpg"), "not a picture"));
+        QVERIFY(writeImage(v.folder("Still Photos/Adams/._01.jpg")));
+        QVERIFY(v.start());
+        auto& viewer = v.open();
+        QVERIFY(choose(v.ui().cboPhotoFolders, "Adams"));
+        QCOMPARE(shownNames(viewer), (QStringList{"01.jpg", "broken.jpg"}));
+        const QImage placeholder = viewer.imgThumbnail[1]->icon().pixmap(QSize(128, 96)).toImage();
+        QVERIFY(!placeholder.isNull());
+        QVERIFY(placeholder != viewer.imgThumbnail[0]->icon().pixmap(QSize(128, 96)).toImage());
+        QVERIFY(viewer.imgThumbnail[2]->icon().isNull());
+    }
+
+    // The frame title holds the set's name; a long one is shortened, never widening the
+    // viewer, also after another set is chosen.
+    void longSetNameNeverWidensTheViewer()
+    {
+        ViewerRun v;
+        const QString longName = QString("Long set name ").repeated(15).left(200);
+        QVERIFY(makeSet(v.folder("Still Photos/Adams"), 1));
+        QVERIFY(makeSet(v.folder("Still Photos/" + longName), 1));
+        QVERIFY(v.start());
+        auto& viewer = v.open();
+        QVERIFY(choose(v.ui().cboPhotoFolders, "Adams"));
+        QApplication::processEvents();
+        const int width = viewer.width();
+        const int minimum = viewer.minimumSizeHint().width();
+
+        QVERIFY(choose(v.ui().cboPhotoFolders, longName));
+        QApplication::processEvents();
+        QCOMPARE(viewer.width(), width);
+        QCOMPARE(viewer.minimumSizeHint().width(), minimum);
+        const QString title = v.ui().fraPhotoViewer->title();
+        QVERIFY(title.startsWith("Photos: Long set name"));
+        QVERIFY(title.contains(QChar(0x2026)));
+        QCOMPARE(v.ui().fraPhotoViewer->toolTip(), "Photos: " + longName);
+
+        QVERIFY(choose(v.ui().cboPhotoFolders, "Adams"));
+        QApplication::processEvents();
+        QCOMPARE(viewer.width(), width);
+        QCOMPARE(v.ui().fraPhotoViewer->title(), QStringLiteral("Photos: Adams"));
+        VERIFY_DIALOGS_DONE(v.dialogs());
     }
 
     void browserShowsTenSlotsAndPages()
