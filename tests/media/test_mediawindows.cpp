@@ -1,13 +1,17 @@
 // The windows the media viewer opens: the PDF window and the movie window; and the viewer
 // shown modally for the main form.
 #include "MultimediaCode.h"
+#include "QtDialogs.h"
 #include "ViewerRun.h"
+#include "frmFullSizePhoto.h"
 #include "frmMoviePlayer.h"
 #include "frmPDFViewer.h"
 #include "ui_HomePage.h"
+#include "ui_frmFullSizePhoto.h"
 #include "ui_frmMoviePlayer.h"
 #include "ui_frmPDFViewer.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QMediaPlayer>
 #include <QPainter>
@@ -15,6 +19,8 @@
 #include <QPdfView>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
 
 using mediatest::choose;
 using mediatest::ModalWatch;
@@ -129,9 +135,121 @@ private slots:
         frmMoviePlayer movie(*v.run.state);
         movie.setFilename("gone.avi");
         movie.Form_Load();
+        movie.show();
         QVERIFY(!movie.player());
-        QVERIFY(movie.ui->lblMovieStatus->text().startsWith("The movie could not be found: "));
+        QCOMPARE(movie.ui->lblMovieStatus->text(),
+                 "The movie could not be found: " + v.folder("Movies/gone.avi"));
         QVERIFY(!movie.ui->cmdPlay->isEnabled());
+    }
+
+    // Each window opens within the screen's available area, the PDF window's Close button
+    // with it, though the PDF window is designed taller than the screen.
+    void everyMediaWindowOpensWithinTheScreen()
+    {
+        ViewerRun v;
+        QVERIFY(writePdf(v.folder("PDFs/Duct Guide.pdf")));
+        QVERIFY(writeFile(v.folder("Movies/Intro.avi"), "x"));
+        QVERIFY(QDir(v.folder("Still Photos")).mkdir("Adams"));
+        QVERIFY(mediatest::writeImage(v.folder("Still Photos/Adams/01.jpg")));
+        QVERIFY(v.start());
+        QMap<QString, QRect> frames;
+        QRect closeButton;
+        QRect area;
+        {
+            ModalWatch<frmMediaViewer> watch([&](frmMediaViewer& viewer) {
+                area = viewer.screen()->availableGeometry();
+                frames["viewer"] = viewer.frameGeometry();
+                QVERIFY(choose(viewer.ui->cboPhotoFolders, "Adams"));
+                frames["viewer with photos"] = viewer.frameGeometry();
+                {
+                    ModalWatch<frmPDFViewer> pdf([&](frmPDFViewer& window) {
+                        frames["pdf"] = window.frameGeometry();
+                        closeButton = QRect(window.ui->cmdClose->mapToGlobal(QPoint()),
+                                            window.ui->cmdClose->size());
+                    });
+                    QVERIFY(choose(viewer.ui->cboPDFFiles, "Duct Guide.pdf"));
+                }
+                {
+                    ModalWatch<frmMoviePlayer> movie(
+                        [&](frmMoviePlayer& window) { frames["movie"] = window.frameGeometry(); });
+                    QVERIFY(choose(viewer.ui->cboMovieFiles, "Intro.avi"));
+                }
+                {
+                    ModalWatch<frmFullSizePhoto> photo([&](frmFullSizePhoto& window) {
+                        frames["photo"] = window.frameGeometry();
+                    });
+                    QVERIFY(choose(viewer.ui->cboPhotoFolders, "Adams"));
+                    QTest::mouseClick(viewer.imgThumbnail[0], Qt::LeftButton);
+                }
+                QTest::mouseClick(viewer.ui->cmdClose, Qt::LeftButton);
+            });
+            ShowMediaViewer(v.run.form());
+        }
+        QCOMPARE(frames.size(), 5);
+        for (auto frame = frames.cbegin(); frame != frames.cend(); ++frame)
+            QVERIFY2(area.contains(frame.value()), qPrintable(frame.key()));
+        QVERIFY(area.contains(closeButton));
+        QVERIFY(frames["pdf"].height() < 900);
+    }
+
+    // Names from files are shortened to the window, never widening it.
+    void fileNamesNeverWidenTheirWindows()
+    {
+        ViewerRun v;
+        const QString longName = QString(200, QChar('m'));
+        QVERIFY(mediatest::writeImage(v.folder("Still Photos/" + longName + ".jpg")));
+        QVERIFY(v.start());
+
+        frmMoviePlayer movie(*v.run.state);
+        movie.setFilename(longName + ".avi");
+        movie.Form_Load();
+        movie.show();
+        QApplication::processEvents();
+        QCOMPARE(movie.width(), 720);
+        QVERIFY(movie.ui->lblMovieStatus->text().startsWith("The movie could not be found: "));
+        QVERIFY(movie.ui->lblMovieStatus->toolTip().endsWith(longName + ".avi"));
+
+        frmFullSizePhoto photo(v.dialogs());
+        photo.setPhoto(v.folder("Still Photos/" + longName + ".jpg"), longName + ".jpg");
+        photo.show();
+        QApplication::processEvents();
+        QCOMPARE(photo.width(), 860);
+        QVERIFY(photo.ui->lblPhotoName->text().contains(QChar(0x2026)));
+        QCOMPARE(photo.ui->lblPhotoName->toolTip(), longName + ".jpg");
+        QVERIFY(photo.ui->cmdClose->geometry().right() < photo.width());
+    }
+
+    // The file-type line of the real import dialog shows each filter's text once, while the
+    // dialog still filters by the patterns.
+    void importDialogShowsEachFilterOnce()
+    {
+        QTemporaryDir folder;
+        QVERIFY(writeFile(folder.filePath("intro.avi")));
+        QVERIFY(writeFile(folder.filePath("notes.txt")));
+        platform::QtDialogs dialogs;
+        platform::FileOpenRequest request;
+        request.title = QStringLiteral("Locate Movie File(s) to Import");
+        request.filter = platform::qtFileFilter(
+            "Movie Files (*.mpg,*.mpeg,*.mov,*.wmv,*.asf,*.avi)|*.mpg;*.mpeg;*.wmv;*.mov;*.asf;"
+            "*.avi|All Files|*.*");
+        request.initialDir = folder.path();
+        request.multiSelect = true;
+        QStringList shown;
+        QStringList chosen;
+        {
+            ModalWatch<QFileDialog> watch([&](QFileDialog& dialog) {
+                auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+                if (types)
+                    shown = mediatest::rows(types);
+                dialog.selectFile(folder.filePath("intro.avi"));
+                QMetaObject::invokeMethod(&dialog, "accept");
+            });
+            chosen = dialogs.openFiles(request);
+            QVERIFY(watch.seen());
+        }
+        QCOMPARE(shown,
+                 (QStringList{"Movie Files (*.mpg,*.mpeg,*.mov,*.wmv,*.asf,*.avi)", "All Files"}));
+        QCOMPARE(chosen, QStringList{folder.filePath("intro.avi")});
     }
 
     void mainFormShowsTheViewerModally()
@@ -169,5 +287,22 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMediaWindows)
+// The windows are tried on a laptop screen of 1366 by 768 pixels.
+int main(int argc, char** argv)
+{
+    QTemporaryDir config;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        QFile screens(config.filePath("screens.json"));
+        if (!screens.open(QIODevice::WriteOnly) ||
+            screens.write(R"({"screens": [{"name": "Laptop", "x": 0, "y": 0, "width": 1366,
+                "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
+            return 1;
+        screens.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+    }
+    QApplication app(argc, argv);
+    TestMediaWindows test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_mediawindows.moc"
