@@ -27,7 +27,9 @@ void fitToScreen(QWidget& window)
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
     }
     const QSize room = area.size().shrunkBy(frame);
-    const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSize());
+    // A layout that has not run yet has not set the window's minimum: ask it.
+    const QSize minimum = window.minimumSize().expandedTo(window.minimumSizeHint());
+    const QSize size = window.size().boundedTo(room).expandedTo(minimum);
     window.resize(size);
 
     QRect placed(QPoint(), size.grownBy(frame));

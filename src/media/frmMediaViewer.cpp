@@ -9,8 +9,10 @@
 #include "ui_frmMediaViewer.h"
 #include "vberror.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -99,6 +101,23 @@ frmMediaViewer::frmMediaViewer(ProgramState& state, QWidget* parent)
     for (int slot = 0; slot < ThumbnailSlots; ++slot)
         connect(imgThumbnail[slot], &QToolButton::clicked, this,
                 [this, slot] { imgThumbnail_Click(slot); });
+
+    // A long file name is shortened in the lists' drop-downs too, which keep to their list's
+    // width (see eventFilter).
+    for (QComboBox* list :
+         {ui->cboMovieFiles, ui->cboSlideShowFiles, ui->cboPDFFiles, ui->cboPhotoFolders}) {
+        list->view()->setTextElideMode(Qt::ElideMiddle);
+        list->installEventFilter(this);
+    }
+}
+
+bool frmMediaViewer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (auto* list = qobject_cast<QComboBox*>(watched))
+            list->view()->window()->setMaximumWidth(std::max(list->width(), 200));
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 frmMediaViewer::~frmMediaViewer() = default;

@@ -106,6 +106,9 @@ public:
         QString confirmation;
     };
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void importInto(const ImportKind& kind);
     bool isMediaItem(const QString& text) const;

@@ -308,6 +308,10 @@ private slots:
         QVERIFY(title.startsWith("Photos: Long set name"));
         QVERIFY(title.contains(QChar(0x2026)));
         QCOMPARE(v.ui().fraPhotoViewer->toolTip(), "Photos: " + longName);
+        // Its row in the drop-down is shortened to the list's width as well.
+        v.ui().cboPhotoFolders->showPopup();
+        QVERIFY(v.ui().cboPhotoFolders->view()->window()->width() < viewer.width());
+        v.ui().cboPhotoFolders->hidePopup();
 
         QVERIFY(choose(v.ui().cboPhotoFolders, "Adams"));
         QApplication::processEvents();
