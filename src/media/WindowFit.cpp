@@ -54,7 +54,6 @@ QString elidedLines(const QFontMetrics& metrics, const QString& text, int width,
 
 void setFittedText(QLabel& label, const QString& text)
 {
-    label.setProperty("fullText", text);
     const int width = label.contentsRect().width() - 2 * label.margin() - label.indent();
     const QString shown = elidedLines(label.fontMetrics(), text, std::max(0, width));
     label.setText(shown);

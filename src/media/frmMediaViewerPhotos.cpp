@@ -4,7 +4,6 @@
 #include "Dialogs.h"
 #include "LibraryFiles.h"
 #include "ProgramState.h"
-#include "WindowFit.h"
 #include "frmFullSizePhoto.h"
 #include "ui_frmMediaViewer.h"
 #include "vberror.h"
