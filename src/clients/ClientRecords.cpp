@@ -102,15 +102,22 @@ QString storedDate(const QVariant& value)
 
 void showListText(QComboBox* list, const QString& text)
 {
+    // The previous client's answer from an older list is no answer for this one.
+    constexpr int StoredOnlyRole = Qt::UserRole + 1;
+    for (int i = list->count() - 1; i >= 0; --i)
+        if (list->itemData(i, StoredOnlyRole).toBool())
+            list->removeItem(i);
     const int index = text.isEmpty() ? -1 : LocateComboText(list, text);
     list->setCurrentIndex(index);
     // A city, state or room name the user typed is no entry of the list; it must still show,
     // or the next save would store it blank.
     if (index < 0 && list->isEditable())
         list->setEditText(text);
-    // An answer stored from an older list keeps its entry, so a save does not erase it.
+    // An answer stored from an older list keeps its entry while its client is shown, so a
+    // save does not erase it.
     if (index < 0 && !list->isEditable() && !text.isEmpty()) {
         list->addItem(text, -1);
+        list->setItemData(list->count() - 1, true, StoredOnlyRole);
         list->setCurrentIndex(list->count() - 1);
     }
 }

@@ -103,5 +103,6 @@ private:
 };
 
 // Shows a stored text in a list: the entry with that text, or, for a list the user may type
-// into, the text itself; otherwise no selection.
+// into, the text itself; otherwise an entry of its own, kept only until the list shows another
+// text. An empty text selects nothing.
 void showListText(QComboBox* list, const QString& text);

@@ -123,9 +123,9 @@ void ClientSurvey::cmdClientComments_Click()
 {
     frmClientComments window(&m_form);
     window.setCommentText(m_form.survey->txtHiddenComments->toPlainText());
-    window.exec();
-    // An empty result is not copied back: the window cannot clear the comments.
-    if (!window.CommentText().isEmpty()) {
+    // Cancel or closing the window changes nothing. An empty result is not copied back
+    // either: the window cannot clear the comments.
+    if (window.exec() == QDialog::Accepted && !window.CommentText().isEmpty()) {
         m_form.survey->txtHiddenComments->setPlainText(window.CommentText());
         m_records.EnableClientSave();
         m_form.mblnDataChanged = true;
@@ -154,7 +154,7 @@ void ClientSurvey::clear()
 {
     for (QWidget* w : controls()) {
         if (auto* list = qobject_cast<QComboBox*>(w)) {
-            list->setCurrentIndex(-1);
+            showListText(list, QString());
             if (list->isEditable())
                 list->clearEditText();
         } else if (auto* box = qobject_cast<QLineEdit*>(w)) {

@@ -150,11 +150,12 @@ void HouseData::txtHLBedrooms_Validate(bool& cancel)
     const auto number = vbrt::parseNumber(text);
     if (!number)
         return refuse(cancel, QStringLiteral("A number is required. (Enter 0 for none.)"));
-    if (*number < 0)
-        return refuse(cancel, QStringLiteral("A number of bedrooms must be entered."));
+    // The whole number is compared, so -0.4 is 0 bedrooms and 12.5 is 12.
     const auto value = wholeNumber(*number);
     if (!value)
         return refuse(cancel, QStringLiteral("A number is required. (Enter 0 for none.)"));
+    if (*value < 0)
+        return refuse(cancel, QStringLiteral("A number of bedrooms must be entered."));
     if (*value >= 13 && m_form.mblnShowValidationMessages &&
         !keep(QStringLiteral("You have entered ") + vbrt::cstr(*value) +
               QStringLiteral(" bedrooms.  This is unusual.  Do you really want this value?")))

@@ -1,6 +1,7 @@
 #include "frmClientComments.h"
 
 #include "ProgramState.h"
+#include "ScreenFit.h"
 #include "ui_frmClientComments.h"
 
 #include <QPushButton>
@@ -10,6 +11,7 @@ frmClientComments::frmClientComments(QWidget* parent)
 {
     m_ui->setupUi(this);
     setWindowTitle(ProgramState::title() + QStringLiteral(" - Client Comments"));
+    platform::keepOnScreen(this);
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &frmClientComments::cmdOK_Click);
     // Cancel leaves CommentText as it was given.
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);

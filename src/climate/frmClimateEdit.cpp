@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Dialogs.h"
 #include "ProgramState.h"
+#include "ScreenFit.h"
 #include "ui_frmClimateEdit.h"
 #include "vbconvert.h"
 #include "vbformat.h"
@@ -23,6 +24,7 @@ frmClimateEdit::frmClimateEdit(ProgramState& state, QWidget* parent)
 {
     m_ui->setupUi(this);
     setWindowTitle(ProgramState::title() + QStringLiteral(" - User Climates"));
+    platform::keepOnScreen(this);
     connect(m_ui->lstUserClimates, &QListWidget::currentRowChanged, this,
             &frmClimateEdit::lstUserClimates_Click);
     connect(m_ui->cmdNew, &QPushButton::clicked, this, &frmClimateEdit::cmdNew_Click);

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "ProgramState.h"
+#include "ScreenFit.h"
 #include "frmClimateEdit.h"
 #include "ui_frmClimateSelection.h"
 #include "vbformat.h"
@@ -16,6 +17,7 @@ frmClimateSelection::frmClimateSelection(ProgramState& state, QWidget* parent)
 {
     m_ui->setupUi(this);
     setWindowTitle(ProgramState::title() + QStringLiteral(" - Select Climate"));
+    platform::keepOnScreen(this);
     QTableWidget* grid = m_ui->fgdClimates;
     grid->setColumnCount(9);
     grid->setHorizontalHeaderLabels(

@@ -350,8 +350,8 @@ void EfficiencyTab::ClearDLATab()
     ClearDLResults();
     dl->cmdDLViewReport->setEnabled(false);
     dl->cmdPrintEffReport->setEnabled(false);
-    // The leak boxes are kept, so their total is too.
-    m_form.flowHood->CalculateTotalLeaks();
+    // The leak boxes are kept, but the total is a result and stays empty until they are
+    // entered again.
     // The page no longer shows a saved analysis.
     m_form.mintCurrentDlaID = -1;
     m_suppressTestLoad = true;

@@ -1,18 +1,32 @@
 #include "MDIMain.h"
 
 #include "ProgramState.h"
+#include "ScreenFit.h"
 #include "frmHVACMain.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+// The height a window manager's title bar and frame typically take.
+constexpr int TitleBarRoom = 34;
+
+} // namespace
 
 MDIMain::MDIMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
 {
     setObjectName(QStringLiteral("MDIMain"));
     setWindowTitle(ProgramState::title());
     m_area = new QMdiArea(this);
+    // On a screen smaller than the main form, the form keeps its size and the area scrolls.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
+    platform::keepOnScreen(this);
 }
 
 MDIMain::~MDIMain()
@@ -39,7 +53,13 @@ void MDIMain::MDIForm_Load()
     // Showing the sub-window activates it, which must not take the focus the start-up gave.
     if (QWidget* focused = m_form->focusWidget())
         focused->setFocus();
-    resize(m_child->size() + QSize(4, 4));
+    // Where the screen is too low for the form, the area scrolls up and down: widen the
+    // window by the scroll bar so it need not scroll sideways too.
+    QSize wanted = m_child->size() + QSize(4, 4);
+    if (const QScreen* screen = this->screen();
+        screen && screen->availableGeometry().height() < wanted.height() + TitleBarRoom)
+        wanted.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
+    resize(wanted);
 }
 
 void MDIMain::closeEvent(QCloseEvent* event)

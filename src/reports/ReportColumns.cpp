@@ -79,8 +79,15 @@ QString joined(const QStringList& parts)
 
 QString techInfo(const QSqlDatabase& db, const QString& technician)
 {
-    QStringList parts{GetAppSetting(db, CompanyNameSetting).trimmed(),
-                      GetAppSetting(db, CompanyLocationSetting).trimmed(), technician.trimmed()};
+    // The company texts are kept as a caption would hold them, "&&" for one "&"; the
+    // technician's name is printed as typed.
+    auto company = [&db](const QString& setting) {
+        return GetAppSetting(db, setting)
+            .trimmed()
+            .replace(QLatin1String("&&"), QLatin1String("&"));
+    };
+    QStringList parts{company(CompanyNameSetting), company(CompanyLocationSetting),
+                      technician.trimmed()};
     parts.removeAll(QString());
     return joined(parts);
 }

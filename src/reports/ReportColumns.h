@@ -42,7 +42,8 @@ QString windShieldingFactorText(int itemValue);
 inline const QString CompanyNameSetting = QStringLiteral("CompanyName");
 inline const QString CompanyLocationSetting = QStringLiteral("CompanyLocation");
 
-// "<company name>, <company location>, <technician>", leaving out the parts that are empty.
+// "<company name>, <company location>, <technician>", leaving out the parts that are empty;
+// in the company texts each "&&" becomes "&".
 QString techInfo(const QSqlDatabase& db, const QString& technician);
 
 // The parts joined with ", ".

@@ -119,9 +119,14 @@ private slots:
         QTest::newRow("beds negative")
             << beds << "-1" << Survey << true << "A number of bedrooms must be entered." << false
             << false << "-1";
-        QTest::newRow("beds just below zero")
-            << beds << "-0.4" << Survey << true << "A number of bedrooms must be entered." << false
-            << false << "-0.4";
+        // The whole number is compared: -0.4 and -0.5 are 0, -0.6 is -1.
+        QTest::newRow("beds -0.4 is 0")
+            << beds << "-0.4" << Survey << true << "" << false << true << "-0.4";
+        QTest::newRow("beds -0.5 is 0")
+            << beds << "-0.5" << Survey << true << "" << false << true << "-0.5";
+        QTest::newRow("beds -0.6 is -1")
+            << beds << "-0.6" << Survey << true << "A number of bedrooms must be entered." << false
+            << false << "-0.6";
         QTest::newRow("beds none") << beds << "0" << Survey << true << "" << false << true << "0";
         QTest::newRow("beds 12") << beds << "12" << Survey << true << "" << false << true << "12";
         QTest::newRow("beds 12.5 is 12")

@@ -127,6 +127,20 @@ private slots:
         QVERIFY(again.clients->SaveThisClient());
         QCOMPARE(clientRow(run.state->gcnnUser, id).value("SurveyYesNo2").toString(),
                  QStringLiteral("Sometimes"));
+
+        // It is that client's answer only: the next client is not offered it.
+        QComboBox* answer = again.clients->survey().cmbSurveyYesNo[2];
+        const int listed = answer->count();
+        const int32_t other = insertClient(run.state->gcnnUser, "Bob", {{"SurveyYesNo2", "No"}});
+        QVERIFY(selectClient(again, other));
+        QCOMPARE(answer->currentText(), QStringLiteral("No"));
+        QCOMPARE(answer->findText("Sometimes"), -1);
+        QCOMPARE(answer->count(), listed - 1);
+        QVERIFY(selectClient(again, id));
+        QCOMPARE(answer->currentText(), QStringLiteral("Sometimes"));
+        again.clients->ClearClientInfo();
+        QCOMPARE(answer->findText("Sometimes"), -1);
+        QCOMPARE(answer->currentIndex(), -1);
         VERIFY_DIALOGS_DONE(run.dialogs);
     }
 
@@ -166,12 +180,22 @@ private slots:
         form.tabMain->setCurrentWidget(form.pageClientSurvey);
         QPushButton* open = form.survey->cmdClientComments;
 
-        // Cancel gives back what the window was given.
+        // Cancel, or closing the window, changes nothing: the client is not marked changed.
         QString shownFirst;
         answerComments("Scratch that", false, &shownFirst);
         QTest::mouseClick(open, Qt::LeftButton);
         QCOMPARE(shownFirst, QStringLiteral("Dog in yard"));
         QCOMPARE(form.survey->txtHiddenComments->toPlainText(), QStringLiteral("Dog in yard"));
+        QCOMPARE(form.survey->cmdSaveClient->text(), ClientRecords::ContinueCaption);
+        QVERIFY(!form.mblnDataChanged);
+        whenModal<frmClientComments>([](frmClientComments& window) {
+            QTest::keyClicks(window.findChild<QPlainTextEdit*>("txtComments"), "Scratch");
+            window.close();
+        });
+        QTest::mouseClick(open, Qt::LeftButton);
+        QCOMPARE(form.survey->txtHiddenComments->toPlainText(), QStringLiteral("Dog in yard"));
+        QCOMPARE(form.survey->cmdSaveClient->text(), ClientRecords::ContinueCaption);
+        QVERIFY(!form.mblnDataChanged);
 
         // Clearing them all and pressing OK leaves the comments as they were.
         form.clients->DisableClientSave();

@@ -347,8 +347,12 @@ private slots:
         QVERIFY(p.resultsEmpty());
         QVERIFY(!p.tab().mblnDLResultsShown);
         QCOMPARE(p.form().mintCurrentDlaID, -1);
-        // The leak boxes stay, and so does their total.
+        // The leak boxes stay; their total is cleared with the results, and comes back when
+        // a leak box is entered again.
         QCOMPARE(dl->txtDLSupplyLeaksSqIn->text(), QStringLiteral("12.5"));
+        QCOMPARE(dl->txtDLTotalLeaksSqIn->text(), QString());
+        dl->txtDLSupplyLeaksSqIn->setFocus();
+        QVERIFY(p.leave(dl->txtDLSupplyLeaksSqIn));
         QCOMPARE(dl->txtDLTotalLeaksSqIn->text(), QStringLiteral("20.0"));
         VERIFY_DIALOGS_DONE(p.dialogs());
     }

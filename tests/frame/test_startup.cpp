@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMdiArea>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
@@ -177,6 +180,27 @@ private slots:
         QCOMPARE(home.cmbTechnician->currentText(), QStringLiteral("Bob"));
         QVERIFY(home.cmdContinueFromHome->isEnabled());
         QTRY_COMPARE(QApplication::focusWidget(), home.cmdContinueFromHome);
+        run.dialogs.verifyDone();
+    }
+
+    void mainWindowFitsTheScreenAndItsAreaScrolls()
+    {
+        MainWindowFixture run;
+        QVERIFY(run.start());
+        MDIMain& window = *run.window;
+        const QRect area = window.screen()->availableGeometry();
+        // The screen here is narrower than the main form, which keeps its designed size.
+        QVERIFY(run.form().width() > area.width());
+        QVERIFY(area.contains(window.frameGeometry()));
+        auto* mdi = window.findChild<QMdiArea*>();
+        QVERIFY(mdi);
+        QTRY_VERIFY(mdi->horizontalScrollBar()->isVisible());
+        for (QScrollBar* bar : {mdi->horizontalScrollBar(), mdi->verticalScrollBar()})
+            bar->setValue(bar->maximum());
+        // Scrolled to the end, the form's bottom right corner is in view.
+        const QWidget* last = run.form().home->cmdContinueFromHome;
+        const QPoint corner = last->mapTo(mdi->viewport(), QPoint(last->width(), last->height()));
+        QVERIFY(mdi->viewport()->rect().contains(corner - QPoint(1, 1)));
         run.dialogs.verifyDone();
     }
 

@@ -5,7 +5,9 @@
 #include "vbdate.h"
 #include "vbformat.h"
 
+#include <QLineEdit>
 #include <QSqlRecord>
+#include <QStyle>
 
 namespace {
 
@@ -215,6 +217,21 @@ private slots:
                      vbrt::formatDate(stored, "mm/dd/yyyy h:mm am/pm"));
             QVERIFY(qAbs(stored.secsTo(before)) < 120);
         }
+    }
+
+    void dateBoxShowsTheLongestStampWhole()
+    {
+        HLRun r;
+        QVERIFY(r.start());
+        QLineEdit* box = r.ui().txtHLTestDateTime;
+        // The text area: the box less its frame, the line edit's own 2 pixel margins and a
+        // pixel for the cursor.
+        const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+        const int room = box->width() - 2 * frame - 4 - 1 - box->textMargins().left() -
+                         box->textMargins().right();
+        for (const QString stamp : {"12/10/2026 10:44 am", "12/10/2026 10:44 pm"})
+            QVERIFY2(box->fontMetrics().horizontalAdvance(stamp) <= room,
+                     qPrintable(QString("%1 pixels for %2").arg(room).arg(stamp)));
     }
 
     void testNumberIsCutAndNoModelMeansModel2()

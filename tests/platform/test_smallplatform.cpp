@@ -1,11 +1,14 @@
 #include "QtDialogs.h"
+#include "ScreenFit.h"
 #include "Twips.h"
 #include "WaitCursor.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -160,6 +163,46 @@ private slots:
         QCOMPARE(title, QStringLiteral("Ostrel9"));
         QCOMPARE(text, QStringLiteral("Delete selected technician?"));
         QCOMPARE(icon, QMessageBox::Warning);
+    }
+
+    void windowsOpenWithinTheScreen()
+    {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto framedWithin = [&area](const QWidget& w) {
+            return area.contains(w.frameGeometry());
+        };
+
+        // Too large, and placed past the bottom right corner.
+        QDialog big;
+        big.resize(area.width() + 300, area.height() + 200);
+        big.move(area.right() - 50, area.bottom() - 50);
+        platform::keepOnScreen(&big);
+        big.show();
+        QVERIFY(framedWithin(big));
+        // Each time it is shown.
+        big.hide();
+        big.resize(area.width() + 300, 100);
+        big.move(area.left() - 500, area.top() - 500);
+        big.show();
+        QVERIFY(framedWithin(big));
+        QCOMPARE(big.height(), 100);
+
+        // A window that fits stays where and as it is.
+        QDialog small;
+        small.resize(300, 200);
+        small.move(area.topLeft() + QPoint(100, 100));
+        platform::keepOnScreen(&small);
+        small.show();
+        QCOMPARE(small.geometry().size(), QSize(300, 200));
+        QCOMPARE(small.pos(), area.topLeft() + QPoint(100, 100));
+
+        // A main window not placed yet opens in the middle.
+        QWidget main;
+        main.resize(200, 100);
+        platform::keepOnScreen(&main);
+        main.show();
+        QVERIFY(framedWithin(main));
+        QVERIFY(qAbs(main.geometry().center().x() - area.center().x()) < 10);
     }
 
     void inputBox()

@@ -148,8 +148,13 @@ private slots:
         QTest::newRow("all three") << "Smith && Sons Home Performance"
                                    << "Loveland, Colorado"
                                    << "Daniel Reyes"
-                                   << "Smith && Sons Home Performance, Loveland, Colorado, "
+                                   << "Smith & Sons Home Performance, Loveland, Colorado, "
                                       "Daniel Reyes";
+        // Only the company texts take "&&" for one "&"; names are printed as typed.
+        QTest::newRow("ampersands") << "A && B Energy & Air"
+                                    << "Fort Collins && Loveland"
+                                    << "Pat && Lee"
+                                    << "A & B Energy & Air, Fort Collins & Loveland, Pat && Lee";
         QTest::newRow("not set up") << ""
                                     << ""
                                     << "Daniel Reyes"

@@ -22,7 +22,7 @@ namespace {
 const QString ClientInfo =
     QStringLiteral("Margaret \"Peg\" O'Neill, 1452 Juniper Ridge Road, Chicago, IL");
 const QString TechInfo =
-    QStringLiteral("Smith && Sons Home Performance, Loveland, Colorado, Daniel Reyes");
+    QStringLiteral("Smith & Sons Home Performance, Loveland, Colorado, Daniel Reyes");
 
 ReportColumns columnsOf(const QSqlRecord& row)
 {
@@ -362,6 +362,57 @@ private slots:
         }
         QVERIFY(text.contains("Prepared By: Smith & Sons Home Performance, Loveland, Colorado"));
         QVERIFY(!text.contains("&&"));
+        VERIFY_DIALOGS_DONE(run.dialogs);
+    }
+
+    void longHeaderWrapsAtFullSize_data()
+    {
+        QTest::addColumn<bool>("technical");
+        QTest::addColumn<bool>("loose");
+        QTest::newRow("drpTightHouse") << false << false;
+        QTest::newRow("drpLooseHouse") << false << true;
+        QTest::newRow("drpTightTechnical") << true << false;
+        QTest::newRow("drpLooseTechnical") << true << true;
+    }
+    void longHeaderWrapsAtFullSize()
+    {
+        QFETCH(bool, technical);
+        QFETCH(bool, loose);
+        // The most the client's name and street hold, and a long company name.
+        const QString name = "Bartholomew && Featherstonehaugh-Wolfeschlegelstei";
+        const QString street = "12345 North Old Settlers Memorial Parkway, Apt 120";
+        QCOMPARE(name.size(), 50);
+        QCOMPARE(street.size(), 50);
+        MainWindowFixture run;
+        QVERIFY(startWithClient(run, name));
+        SaveAppSetting(run.state->gcnnUser, "CompanyName",
+                       "Featherstonehaugh && Daughters Home Performance and Energy Auditing");
+        frmHVACMain& form = run.form();
+        form.survey->txtClientStreet->setText(street);
+        QVERIFY(enterTest(form, loose ? looseReadings() : tightReadings()) && calculate(form));
+        ReportBuilder& reports = *form.reports;
+        const BuiltReport report =
+            technical ? reports.BuildTechnicalReport() : reports.BuildHouseReport();
+        QCOMPARE(report.layout, QString::fromLatin1(QTest::currentDataTag()));
+        const auto layout =
+            platform::ReportLayout::load(ReportBuilder::layoutResource(report.layout), report.row);
+
+        QTemporaryDir dir;
+        const QByteArray keep = qgetenv("OSTREL_REPORT_OUT"); // to look at the pages
+        const QString path = (keep.isEmpty() ? dir.path() : QString::fromLocal8Bit(keep)) +
+                             "/long-" + report.layout + ".pdf";
+        const platform::ReportPaintResult painted =
+            platform::writeReportPdf(layout, report.row, path);
+        // Both lines fit at the layout's own size.
+        QVERIFY2(painted.overflowing.isEmpty(), qPrintable(painted.overflowing.join(", ")));
+        QVERIFY2(!painted.shrunk.contains("txtClientName") &&
+                     !painted.shrunk.contains("txtTechName"),
+                 qPrintable(painted.shrunk.join(", ")));
+        const QString text = pdfText(path);
+        // The client's name as typed; only the company texts take "&&" for "&".
+        QVERIFY(text.contains("Report Prepared For: " + name + ", " + street + ", Chicago, IL"));
+        QVERIFY(text.contains("Prepared By: Featherstonehaugh & Daughters Home Performance and "
+                              "Energy Auditing, Loveland, Colorado, Daniel Reyes"));
         VERIFY_DIALOGS_DONE(run.dialogs);
     }
 

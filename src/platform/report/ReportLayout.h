@@ -43,12 +43,12 @@
 //              "keepAspect" (default true)
 // Text items also take "align" ("left", "center", "right", "justify"), "valign" ("top",
 // "middle", "bottom"), "wrap" (default true), "shrink" (default false: a text too long for its
-// box is set smaller, down to half its size, instead of running over), "lineSpacing" (a
-// factor, default 1) and "rotate" (0, 90 or -90 degrees; a rotated item's text runs along its
-// box's height).
+// box, after wrapping when it wraps, is set smaller, down to 8 points, instead of running over),
+// "lineSpacing" (a factor, default 1) and "rotate" (0, 90 or -90 degrees; a rotated item's text
+// runs along its box's height).
 //
-// In every text, fixed or bound, "&&" is shown as "&"; a line break ("\n" in the file, CR LF
-// in a value) starts a new line.
+// Texts are shown as they are; a line break ("\n" in the file, CR LF in a value) starts a new
+// line.
 //
 // Unknown keys, wrong types, items outside their section and a bound column that the record
 // lacks are refused with a vbrt::Error naming the layout and the item: a missing column is an

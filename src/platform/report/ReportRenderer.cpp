@@ -18,8 +18,9 @@ namespace {
 constexpr qreal kUnit = 20;
 // How far a text may run past its box, in points, before it counts as not fitting.
 constexpr qreal kFitSlack = 0.5;
-// The smallest share of its size that a text that may shrink is set in.
-constexpr qreal kMinShrink = 0.5;
+// The smallest size, in points, that a text that may shrink is set in: smaller is unreadable
+// on paper.
+constexpr qreal kMinShrinkPoints = 8;
 
 QFont fontFor(const ReportStyle& s)
 {
@@ -102,6 +103,19 @@ TextBlock layOut(const ReportItem& item, const QSqlRecord& row, const QSizeF& bo
     return block;
 }
 
+// The smallest factor an item's fonts may be scaled by: its smallest run reaches the smallest
+// readable size, and a text already that small is not shrunk at all.
+qreal smallestScale(const ReportItem& item)
+{
+    qreal smallest = 0;
+    for (const ReportRun& run : item.runs) {
+        const qreal size = run.style.size.value_or(9);
+        if (smallest == 0 || size < smallest)
+            smallest = size;
+    }
+    return smallest > kMinShrinkPoints ? kMinShrinkPoints / smallest : 1.0;
+}
+
 // Lays out and paints one text item in its box (drawing units). Returns why the text did not
 // fit, or nothing; `shrunk` tells whether it was set smaller.
 QString paintText(QPainter& painter, const ReportItem& item, const QSqlRecord& row, QRectF box,
@@ -115,11 +129,15 @@ QString paintText(QPainter& painter, const ReportItem& item, const QSqlRecord& r
         box = QRectF(-box.height() / 2, -box.width() / 2, box.height(), box.width());
     }
 
+    // A text that wraps has taken its lines at full size first; only what still does not fit
+    // is set smaller, and no run below the smallest readable size.
     TextBlock block = layOut(item, row, box.size(), 1.0);
     shrunk = item.shrink && !block.misfit.isEmpty();
-    for (qreal scale = 0.95; item.shrink && !block.misfit.isEmpty() && scale > kMinShrink - 0.001;
-         scale -= 0.05)
+    const qreal floor = smallestScale(item);
+    for (qreal scale = 1.0; shrunk && !block.misfit.isEmpty() && scale > floor;) {
+        scale = qMax(floor, scale - 0.05);
         block = layOut(item, row, box.size(), scale);
+    }
 
     qreal offset = 0;
     if (item.align & Qt::AlignVCenter)
@@ -165,7 +183,6 @@ void paintImage(QPainter& painter, const ReportItem& item, const QRectF& box)
 QString reportDisplayText(const QString& text)
 {
     QString out = text;
-    out.replace(QLatin1String("&&"), QLatin1String("&"));
     out.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
     out.replace(QLatin1Char('\n'), QChar::LineSeparator);
     out.replace(QLatin1Char('\r'), QChar::LineSeparator);

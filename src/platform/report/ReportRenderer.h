@@ -27,7 +27,7 @@ struct ReportPaintResult
 ReportPaintResult paintReport(const ReportLayout& layout, const QSqlRecord& row, QPainter& painter,
                               const QRectF& page);
 
-// A text as a report shows it: "&&" becomes "&", a line break starts a new line.
+// A text as a report shows it: a line break starts a new line; everything else as it is.
 QString reportDisplayText(const QString& text);
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "ReportOutput.h"
 #include "ReportRenderer.h"
+#include "ScreenFit.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -154,6 +155,7 @@ ReportWindow::ReportWindow(ReportLayout layout, QSqlRecord row, Dialogs& dialogs
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.9);
     resize(size);
+    keepOnScreen(this);
 }
 
 void ReportWindow::setReport(ReportLayout layout, QSqlRecord row)

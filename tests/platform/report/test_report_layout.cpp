@@ -300,8 +300,8 @@ private slots:
     void refusesInvalidLayouts_data();
     void refusesInvalidLayouts();
     void columnNamesMatchExactly();
-    void doubleAmpersandShowsAsOne();
-    void longTextsShrinkToFit();
+    void textsPrintAsTheyAre();
+    void longTextsWrapThenShrink();
     void pdfToAnUnwritablePlaceIsAnError();
     void paintsOnAnyDevice();
 };
@@ -390,7 +390,13 @@ void TestReportLayout::pdfShowsFixedTextsAndValues()
         QVERIFY2(text.contains(squeezed(platform::reportDisplayText(value))), qPrintable(column));
     }
     QVERIFY(text.contains("Smith & Sons Home Performance"));
-    QVERIFY(!text.contains("&&"));
+    if (layout == "drpLooseHouse") {
+        // The joined notes, the exception for ventilated houses, then indoor air quality.
+        const qsizetype joined = text.indexOf("Lawrence Berkeley Laboratories");
+        const qsizetype exception = text.indexOf("Exception: Houses with good quality");
+        const qsizetype air = text.indexOf("Total house leakage is only one factor");
+        QVERIFY(joined >= 0 && joined < exception && exception < air);
+    }
 }
 
 void TestReportLayout::resourcesHoldEveryLayout()
@@ -478,27 +484,25 @@ void TestReportLayout::columnNamesMatchExactly()
                                                                 painter, image.rect()));
 }
 
-void TestReportLayout::doubleAmpersandShowsAsOne()
+void TestReportLayout::textsPrintAsTheyAre()
 {
-    QCOMPARE(platform::reportDisplayText("Smith && Sons"), QString("Smith & Sons"));
-    QCOMPARE(platform::reportDisplayText("A & B"), QString("A & B"));
-    QCOMPARE(platform::reportDisplayText("&&&&"), QString("&&"));
+    QCOMPARE(platform::reportDisplayText("Pat && Lee"), QString("Pat && Lee"));
     QCOMPARE(platform::reportDisplayText("a\r\nb"), QString("a") + QChar::LineSeparator + "b");
 
-    // In fixed texts as in values.
+    // Fixed texts and values alike: a name typed with "&&" is printed as typed.
     const QByteArray bytes =
         tinyLayout(R"({"type":"paragraph","x":0,"y":0,"w":500,"h":40,"runs":[)"
-                   R"({"text":"Heating && Cooling by "},{"column":"TechInfo"}]})");
-    const QSqlRecord record = selectRecord({{"TechInfo", "Pat && Sons"}});
+                   R"({"text":"Heating & Cooling by "},{"column":"TechInfo"}]})");
+    const QSqlRecord record = selectRecord({{"TechInfo", "Pat && Lee"}});
     QTemporaryDir dir;
     const QString path = dir.filePath("amp.pdf");
     platform::writeReportPdf(loadBytes(bytes, record), record, path);
-    QCOMPARE(pdfText(path), QString("Heating & Cooling by Pat & Sons"));
+    QCOMPARE(pdfText(path), QString("Heating & Cooling by Pat && Lee"));
 }
 
-void TestReportLayout::longTextsShrinkToFit()
+void TestReportLayout::longTextsWrapThenShrink()
 {
-    // The longest names the client fields hold still fit the header's one line.
+    // The longest names the client fields hold wrap onto the header's second line at full size.
     Columns columns = technicalColumns(false);
     const QString longName = QString("Bartholomew Featherstonehaugh-Wolfeschlegelstein") + ", " +
                              "12345 North Old Settlers Memorial Parkway, Apt 1204" + ", " +
@@ -511,31 +515,33 @@ void TestReportLayout::longTextsShrinkToFit()
     const auto result = platform::writeReportPdf(
         ReportLayout::load(layoutPath("drpTightTechnical"), record), record, dir.filePath("l.pdf"));
     QVERIFY2(result.overflowing.isEmpty(), qPrintable(result.overflowing.join(", ")));
-    QCOMPARE(result.shrunk, QStringList{"txtClientName"});
+    QVERIFY2(result.shrunk.isEmpty(), qPrintable(result.shrunk.join(", ")));
     QVERIFY(pdfText(dir.filePath("l.pdf")).contains(longName));
 
-    // Without "shrink" a text too long for its box is reported, and still shown whole.
+    // Without "shrink" a text too long for its box is reported, and still shown whole. With
+    // it, the text is set smaller, but never below 8 points (9 is the default size here).
     const QByteArray item = R"({"type":"field","name":"txtLong","x":0,"y":0,"w":60,"h":12,)"
                             R"("wrap":false,"column":"Title")";
-    const QSqlRecord title = selectRecord({{"Title", "A title far too long for the box"}});
-    QImage image(612, 792, QImage::Format_RGB32);
-    QPainter painter(&image);
-    const auto plain = platform::paintReport(loadBytes(tinyLayout(item + "}"), title), title,
-                                             painter, image.rect());
+    auto paint = [&](const QByteArray& extra, const QString& title) {
+        const QSqlRecord row = selectRecord({{"Title", title}});
+        QImage image(612, 792, QImage::Format_RGB32);
+        QPainter painter(&image);
+        return platform::paintReport(loadBytes(tinyLayout(item + extra + "}"), row), row, painter,
+                                     image.rect());
+    };
+    const auto plain = paint("", "A title far too long");
     QCOMPARE(plain.overflowing.size(), 1);
     QVERIFY2(plain.overflowing.first().startsWith("txtLong (needs"),
              qPrintable(plain.overflowing.first()));
-    const auto shrunk = platform::paintReport(
-        loadBytes(tinyLayout(item + R"(,"shrink":true})"), title), title, painter, image.rect());
-    QCOMPARE(shrunk.overflowing.size(), 1); // more than half would be needed
-    const QSqlRecord shorter = selectRecord({{"Title", "A title a bit long"}});
-    QVERIFY(platform::paintReport(loadBytes(tinyLayout(item + R"(,"shrink":true})"), shorter),
-                                  shorter, painter, image.rect())
-                .overflowing.isEmpty());
-    QCOMPARE(platform::paintReport(loadBytes(tinyLayout(item + "}"), shorter), shorter, painter,
-                                   image.rect())
-                 .overflowing.size(),
-             1);
+    // Would fit at about 6 points: too small to be read, so it stays at 8 and runs over.
+    QCOMPARE(paint(R"(,"shrink":true)", "A title far too long").overflowing.size(), 1);
+    // Fits at 8 points.
+    const auto shrunk = paint(R"(,"shrink":true)", "A title too long");
+    QVERIFY(shrunk.overflowing.isEmpty());
+    QCOMPARE(shrunk.shrunk, QStringList{"txtLong"});
+    QCOMPARE(paint("", "A title too long").overflowing.size(), 1);
+    // A text set below 8 points to begin with is never set smaller.
+    QCOMPARE(paint(R"(,"shrink":true,"size":7)", "A title far too long").overflowing.size(), 1);
 }
 
 void TestReportLayout::pdfToAnUnwritablePlaceIsAnError()
