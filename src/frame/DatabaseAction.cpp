@@ -84,10 +84,9 @@ void reportDatabaseFailure(ProgramState& state, const QString& what, const Datab
     int hourglasses = 0;
     for (; QGuiApplication::overrideCursor(); ++hourglasses)
         QGuiApplication::restoreOverrideCursor();
-    state.dialogs.msgBox(what + QStringLiteral("\r\n\r\n") + faultReason(error.fault()) +
-                             state.gstrErrorLoggedNote,
-                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
-                         ProgramState::title());
+    state.dialogs.msgBox(
+        what + QStringLiteral("\r\n\r\n") + faultReason(error.fault()) + state.gstrErrorLoggedNote,
+        platform::MsgButtons::OK, platform::MsgIcon::Exclamation, ProgramState::title());
     while (hourglasses-- > 0)
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }

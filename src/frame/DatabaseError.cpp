@@ -42,8 +42,8 @@ DatabaseFault faultOf(const QSqlError& error, const QString& file)
     if (either(SqliteCorrupt, "malformed") || either(SqliteNotADb, "not a database"))
         return DatabaseFault::Damaged;
     // A file made write-protected while it is open fails its writes as a disk error.
-    const bool writeProtected = !file.isEmpty() && QFileInfo::exists(file) &&
-                                !QFileInfo(file).isWritable();
+    const bool writeProtected =
+        !file.isEmpty() && QFileInfo::exists(file) && !QFileInfo(file).isWritable();
     if (either(SqliteIoErr, "disk i/o error"))
         return writeProtected ? DatabaseFault::ReadOnly : DatabaseFault::DiskError;
     if (either(SqliteCantOpen, "unable to open"))

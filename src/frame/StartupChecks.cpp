@@ -17,9 +17,9 @@
 namespace {
 
 // The tables the program reads in each file; the build's files have them all.
-const QStringList UserTables = {"Clients",        "Technicians",          "House Leakage Tests",
-                                "Duct Leak Analysis", "Flow Hood Tests",  "Settings",
-                                "UserClimates",   "MSysLinks",            "MSysQueries"};
+const QStringList UserTables = {
+    "Clients",  "Technicians",  "House Leakage Tests", "Duct Leak Analysis", "Flow Hood Tests",
+    "Settings", "UserClimates", "MSysLinks",           "MSysQueries"};
 const QStringList SuppliedTables = {"Climates", "States", "Cities", "Blower Models", "Ranges"};
 
 const QString Crlf2 = QStringLiteral("\r\n\r\n");
@@ -101,8 +101,9 @@ bool checkDatabasesBeforeStart(ProgramState& state, const QString& user, const Q
     const QString userUnchanged = QStringLiteral("  The file has not been changed.");
     const FileLook mine = look(user);
     if (!mine.found)
-        refuse(state, QStringLiteral("The program's database ") + shown(user) +
-                          QStringLiteral(" could not be found."),
+        refuse(state,
+               QStringLiteral("The program's database ") + shown(user) +
+                   QStringLiteral(" could not be found."),
                QStringLiteral("Put back your copy of the file (from a backup if need be), or "
                               "rebuild or reinstall the program to create an empty one."),
                QStringLiteral("Could not find file '%1'.").arg(user));
@@ -112,18 +113,21 @@ bool checkDatabasesBeforeStart(ProgramState& state, const QString& user, const Q
         if (fault == DatabaseFault::Busy)
             return false;
         if (fault == DatabaseFault::Damaged)
-            refuse(state, QStringLiteral("The program's database ") + shown(user) +
-                              QStringLiteral(" is damaged or is not a database."),
+            refuse(state,
+                   QStringLiteral("The program's database ") + shown(user) +
+                       QStringLiteral(" is damaged or is not a database."),
                    QStringLiteral("Restore the file from a backup copy.") + userUnchanged,
                    mine.error->text());
-        refuse(state, QStringLiteral("The program's database ") + shown(user) +
-                          QStringLiteral(" could not be read."),
+        refuse(state,
+               QStringLiteral("The program's database ") + shown(user) +
+                   QStringLiteral(" could not be read."),
                faultReason(fault) + userUnchanged, mine.error->text());
     }
     if (mine.version > UserSchemaVersion)
-        refuse(state, QStringLiteral("The program's database ") + shown(user) +
-                          QStringLiteral(" was made by a newer version of this program, which "
-                                         "this version cannot read."),
+        refuse(state,
+               QStringLiteral("The program's database ") + shown(user) +
+                   QStringLiteral(" was made by a newer version of this program, which "
+                                  "this version cannot read."),
                QStringLiteral("Use the newer version of the program with this file, or restore an "
                               "older copy of it.") +
                    userUnchanged,
@@ -131,13 +135,15 @@ bool checkDatabasesBeforeStart(ProgramState& state, const QString& user, const Q
                    .arg(mine.version)
                    .arg(UserSchemaVersion));
     if (mine.version < 1)
-        refuse(state, QStringLiteral("The program's database ") + shown(user) +
-                          QStringLiteral(" is not a database of this program."),
+        refuse(state,
+               QStringLiteral("The program's database ") + shown(user) +
+                   QStringLiteral(" is not a database of this program."),
                QStringLiteral("Restore your own file from a backup copy.") + userUnchanged,
                QStringLiteral("user_version %1").arg(mine.version));
     if (const QString table = missingTable(UserTables, mine.tables); !table.isEmpty())
-        refuse(state, QStringLiteral("The program's database ") + shown(user) +
-                          QStringLiteral(" has no table \"") + table + QStringLiteral("\"."),
+        refuse(state,
+               QStringLiteral("The program's database ") + shown(user) +
+                   QStringLiteral(" has no table \"") + table + QStringLiteral("\"."),
                QStringLiteral("The file is damaged or belongs to another program.  Restore it "
                               "from a backup copy.") +
                    userUnchanged,
@@ -147,7 +153,8 @@ bool checkDatabasesBeforeStart(ProgramState& state, const QString& user, const Q
                                              "Your own records are kept in another file and are "
                                              "not affected.");
     const FileLook theirs = look(supplied);
-    const QString suppliedName = QStringLiteral("The program's reference database ") + shown(supplied);
+    const QString suppliedName =
+        QStringLiteral("The program's reference database ") + shown(supplied);
     if (!theirs.found)
         refuse(state, suppliedName + QStringLiteral(" could not be found."), reinstall,
                QStringLiteral("Could not find file '%1'.").arg(supplied));
@@ -158,20 +165,21 @@ bool checkDatabasesBeforeStart(ProgramState& state, const QString& user, const Q
                    QStringLiteral("Close that program and start this one again.  If this keeps "
                                   "happening, rebuild or reinstall the program."),
                    theirs.error->text());
-        refuse(state, suppliedName + QStringLiteral(" is damaged or is not a database."),
-               reinstall, theirs.error->text());
+        refuse(state, suppliedName + QStringLiteral(" is damaged or is not a database."), reinstall,
+               theirs.error->text());
     }
     if (const QString table = missingTable(SuppliedTables, theirs.tables); !table.isEmpty())
-        refuse(state, suppliedName + QStringLiteral(" has no table \"") + table +
-                          QStringLiteral("\"."),
+        refuse(state,
+               suppliedName + QStringLiteral(" has no table \"") + table + QStringLiteral("\"."),
                reinstall, QStringLiteral("no such table: ") + table);
     return true;
 }
 
 void refuseStartup(ProgramState& state, const DatabaseError& error)
 {
-    refuse(state, QStringLiteral("The program could not prepare its database ") +
-                      shown(state.path(QStringLiteral("Ostrel7_user.mdb"))) +
-                      QStringLiteral(", so it cannot start."),
+    refuse(state,
+           QStringLiteral("The program could not prepare its database ") +
+               shown(state.path(QStringLiteral("Ostrel7_user.mdb"))) +
+               QStringLiteral(", so it cannot start."),
            faultReason(error.fault()), error.description());
 }
