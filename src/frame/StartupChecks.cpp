@@ -181,5 +181,9 @@ void refuseStartup(ProgramState& state, const DatabaseError& error)
            QStringLiteral("The program could not prepare its database ") +
                shown(state.path(QStringLiteral("Ostrel7_user.mdb"))) +
                QStringLiteral(", so it cannot start."),
-           faultReason(error.fault()), error.description());
+           error.fault() == DatabaseFault::Other
+               ? QStringLiteral("The file may be damaged or belong to another program.  Restore "
+                                "it from a backup copy.")
+               : faultReason(error.fault()),
+           error.description());
 }

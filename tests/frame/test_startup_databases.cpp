@@ -149,6 +149,21 @@ private slots:
         QVERIFY(!run.state->gcnnUser.isOpen());
     }
 
+    void unreadableColumnEndsStartUpWithoutSql()
+    {
+        MainWindowFixture run;
+        QVERIFY(runSql(run.folder.file("Ostrel7_user.mdb"),
+                       {"ALTER TABLE Technicians RENAME COLUMN TechName TO FullName"}));
+        run.dialogs.expect(MsgResult::OK, "The program could not prepare its database");
+        QVERIFY(!run.start());
+        VERIFY_DIALOGS_DONE(run.dialogs);
+        const QString text = run.dialogs.lastBox().text;
+        QVERIFY(text.contains(run.folder.file("Ostrel7_user.mdb")));
+        QVERIFY(text.contains("Restore it from a backup copy."));
+        QVERIFY2(!text.contains("SELECT") && !text.contains("TechName"), qPrintable(text));
+        QVERIFY(run.folder.log().contains("no such column"));
+    }
+
     void suppliedDatabaseLockedByAnotherProgram()
     {
         MainWindowFixture run;
