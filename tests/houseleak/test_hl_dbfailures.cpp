@@ -72,6 +72,26 @@ private slots:
         QCOMPARE(r.count("SELECT COUNT(*) FROM [House Leakage Tests]"), 1);
     }
 
+    void lockedDatabaseStopsTheCalculationWithoutBlamingTheEntries()
+    {
+        HLRun r;
+        QVERIFY(r.start());
+        enterTest(r);
+        // The range constants come from the supplied file.
+        OtherProgramLock lock(r.run.folder.file("Ostrel7_supp.mdb"));
+        QVERIFY2(lock.isHeld(), qPrintable(lock.problem()));
+        r.run.dialogs.expect(MsgResult::OK, "The results could not be calculated.");
+        r.clickCalculate();
+        lock.release();
+        VERIFY_DIALOGS_DONE(r.run.dialogs);
+        const QString text = r.run.dialogs.lastBox().text;
+        QVERIFY(text.contains("Another program is using the database."));
+        QVERIFY(!text.contains("Please ensure that your entries are valid."));
+        QVERIFY(!r.tab().resultsCalculated());
+        QCOMPARE(r.tab().housePressure[0]->text(), QStringLiteral("50"));
+        QCOMPARE(r.count("SELECT COUNT(*) FROM [House Leakage Tests]"), 0);
+    }
+
     void lockedDatabaseRefusesTheReport()
     {
         HLRun r;
