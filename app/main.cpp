@@ -2,6 +2,7 @@
 #include "MDIMain.h"
 #include "ProgramState.h"
 #include "QtDialogs.h"
+#include "StartupChecks.h"
 #include "vberror.h"
 
 int main(int argc, char** argv)
@@ -18,6 +19,8 @@ int main(int argc, char** argv)
     MDIMain window(state);
     try {
         window.MDIForm_Load();
+    } catch (const StartupRefused&) {
+        return 1; // told and logged already
     } catch (...) {
         state.endProgram = [] {};
         reportUnhandledError(state, toError(std::current_exception()));

@@ -3,6 +3,8 @@
 #include "ClientSurvey.h"
 #include "CurrentClimate.h"
 #include "Database.h"
+#include "DatabaseAction.h"
+#include "DatabaseError.h"
 #include "Dialogs.h"
 #include "HouseData.h"
 #include "ListFunctions.h"
@@ -65,7 +67,7 @@ QSqlQuery execSqlValues(const QSqlDatabase& db, const QString& sql, const Client
         ok = q.exec();
     }
     if (!ok)
-        vbrt::raise(-2147467259, sql + QStringLiteral(": ") + q.lastError().text());
+        raiseDatabaseError(q.lastError(), sql, db.databaseName());
     return q;
 }
 
@@ -139,9 +141,16 @@ void ClientRecords::connectSignals()
     ui->cmbClientCity->setCompleter(nullptr);
     ui->cmbClientState->setCompleter(nullptr);
 
-    connect(home->cmbClientSelect, &QComboBox::currentIndexChanged, this,
-            &ClientRecords::cmbClientSelect_Click);
-    connect(home->cmdAddClient, &QPushButton::clicked, this, &ClientRecords::cmdAddClient_Click);
+    connect(home->cmbClientSelect, &QComboBox::currentIndexChanged, this, [this] {
+        runDatabaseAction(m_form.state, DbAccess::Read,
+                          QStringLiteral("The client could not be loaded."),
+                          [this] { cmbClientSelect_Click(); });
+    });
+    connect(home->cmdAddClient, &QPushButton::clicked, this, [this] {
+        runDatabaseAction(m_form.state, DbAccess::Read,
+                          QStringLiteral("A new client could not be started."),
+                          [this] { cmdAddClient_Click(); });
+    });
     connect(home->cmdDeleteClient, &QPushButton::clicked, this,
             &ClientRecords::cmdDeleteClient_Click);
     connect(ui->cmdSaveClient, &QPushButton::clicked, this, &ClientRecords::cmdSaveClient_Click);
@@ -299,21 +308,33 @@ bool ClientRecords::SaveThisClient()
         return false;
 
     platform::WaitCursor wait;
-    DisableClientSave();
-    {
-        const Filling filling(*this);
-        writeClientRow(dateAdded);
-        if (m_cityChanged) {
-            RefreshClientCity();
-            m_cityChanged = false;
-        }
-        if (m_stateChanged) {
-            RefreshClientState();
-            m_stateChanged = false;
-        }
+    // A database failure undoes the whole save; the entries stay, still waiting to be saved.
+    const bool wasNew = m_newClient;
+    const int32_t clientId = m_form.state.gintClientID;
+    const bool saved = runDatabaseAction(
+        m_form.state, DbAccess::Write, QStringLiteral("The client could not be saved."), [&] {
+            DisableClientSave();
+            {
+                const Filling filling(*this);
+                writeClientRow(dateAdded);
+                if (m_cityChanged) {
+                    RefreshClientCity();
+                    m_cityChanged = false;
+                }
+                if (m_stateChanged) {
+                    RefreshClientState();
+                    m_stateChanged = false;
+                }
+            }
+            RefreshClientSelect();
+            selectCurrentClient();
+        });
+    if (!saved) {
+        m_newClient = wasNew;
+        m_form.state.gintClientID = clientId;
+        EnableClientSave();
+        return false;
     }
-    RefreshClientSelect();
-    selectCurrentClient();
     m_form.hub->CheckTabEnables();
     m_form.mblnDataChanged = false;
     return true;
@@ -424,28 +445,29 @@ void ClientRecords::cmdDeleteClient_Click()
                            "records.  Do you want to delete this client?"),
             MsgButtons::YesNo, MsgIcon::Question, ProgramState::title()) != MsgResult::Yes)
         return;
-    DeleteClientRecord(m_form.state.gintClientID);
-    RefreshClientSelect();
-    cmdAddClient_Click();
+    // A client that could not be deleted stays on screen.
+    if (!DeleteClientRecord(m_form.state.gintClientID))
+        return;
+    runDatabaseAction(m_form.state, DbAccess::Read,
+                      QStringLiteral("The client list could not be read."), [this] {
+                          RefreshClientSelect();
+                          cmdAddClient_Click();
+                      });
 }
 
-void ClientRecords::DeleteClientRecord(int32_t clientId)
+bool ClientRecords::DeleteClientRecord(int32_t clientId)
 {
-    QSqlDatabase db = m_form.state.gcnnUser;
     // The client and all its tests go together or not at all.
-    if (!db.transaction())
-        execSql(db, QStringLiteral("BEGIN")); // reports why no transaction could start
-    try {
-        for (const char* table :
-             {"Clients", "[Duct Leak Analysis]", "[Flow Hood Tests]", "[House Leakage Tests]"})
-            execSql(db,
-                    QStringLiteral("DELETE FROM %1 WHERE ClientID = ?").arg(QLatin1String(table)),
-                    {clientId});
-        if (!db.commit())
-            execSql(db, QStringLiteral("COMMIT"));
-    } catch (...) {
-        db.rollback();
-        throw;
-    }
-    message(QStringLiteral("Client and all test data deleted."));
+    const bool deleted = runDatabaseAction(
+        m_form.state, DbAccess::Write, QStringLiteral("The client could not be deleted."), [&] {
+            for (const char* table :
+                 {"Clients", "[Duct Leak Analysis]", "[Flow Hood Tests]", "[House Leakage Tests]"})
+                execSql(m_form.state.gcnnUser,
+                        QStringLiteral("DELETE FROM %1 WHERE ClientID = ?")
+                            .arg(QLatin1String(table)),
+                        {clientId});
+        });
+    if (deleted)
+        message(QStringLiteral("Client and all test data deleted."));
+    return deleted;
 }

@@ -35,7 +35,8 @@ public:
     void ClearClientInfo();
     void CancelClientChanges();
     void cmdDeleteClient_Click();
-    void DeleteClientRecord(int32_t clientId);
+    // False when the database failed (told to the user) and nothing was deleted.
+    bool DeleteClientRecord(int32_t clientId);
 
     void EnableClientData();
     void DisableClientData();

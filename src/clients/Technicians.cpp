@@ -1,6 +1,7 @@
 #include "Technicians.h"
 
 #include "Database.h"
+#include "DatabaseAction.h"
 #include "Dialogs.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
@@ -67,8 +68,12 @@ void Technicians::cmbTechnician_Click()
 {
     QComboBox* list = m_form.home->cmbTechnician;
     if (list->currentIndex() >= 0) {
-        SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("MRUTechnician"),
-                       QString::number(ComboData(list)));
+        runDatabaseAction(m_form.state, DbAccess::Write,
+                          QStringLiteral("The chosen technician could not be remembered."), [&] {
+                              SaveAppSetting(m_form.state.gcnnUser,
+                                             QStringLiteral("MRUTechnician"),
+                                             QString::number(ComboData(list)));
+                          });
         m_form.home->zlblTechDelete->show();
     }
     m_form.hub->CheckTabEnables();
@@ -83,9 +88,15 @@ void Technicians::cmbTechnician_KeyDown(int keyCode)
                                     MsgButtons::YesNo, MsgIcon::Question,
                                     QStringLiteral("Confirm Delete")) != MsgResult::Yes)
         return;
-    execSql(m_form.state.gcnnUser, QStringLiteral("DELETE FROM Technicians WHERE TechName = ?"),
-            {list->currentText()});
-    RefreshTechnician();
+    const QString name = list->currentText();
+    if (!runDatabaseAction(m_form.state, DbAccess::Write,
+                           QStringLiteral("The technician could not be deleted."), [&] {
+                               execSql(m_form.state.gcnnUser,
+                                       QStringLiteral("DELETE FROM Technicians WHERE TechName = ?"),
+                                       {name});
+                               RefreshTechnician();
+                           }))
+        return;
     m_form.hub->CheckTabEnables();
 }
 
@@ -99,6 +110,15 @@ void Technicians::txtAddTechnician_KeyUp(int keyCode)
 }
 
 void Technicians::txtAddTechnician_Validate(bool&)
+{
+    // A database failure leaves the typed name in the box, to be tried again.
+    if (runDatabaseAction(m_form.state, DbAccess::Write,
+                          QStringLiteral("The technician could not be added."),
+                          [this] { addTechnician(); }))
+        m_form.home->txtAddTechnician->clear();
+}
+
+void Technicians::addTechnician()
 {
     QLineEdit* box = m_form.home->txtAddTechnician;
     const QString name = fitText(QString(box->text()).replace('"', '\''),
@@ -120,5 +140,4 @@ void Technicians::txtAddTechnician_Validate(bool&)
     if (index < 0)
         index = list->findText(name, Qt::MatchFixedString);
     list->setCurrentIndex(index);
-    box->clear();
 }

@@ -23,5 +23,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Adds the typed name (or finds it) and chooses it.
+    void addTechnician();
+
     frmHVACMain& m_form;
 };

@@ -4,6 +4,7 @@
 
 #include "ClientRecords.h"
 #include "Database.h"
+#include "DatabaseAction.h"
 #include "ProgramState.h"
 #include "Settings.h"
 #include "frmClimateSelection.h"
@@ -93,7 +94,10 @@ void CurrentClimate::cmdSelectClimate_Click()
     dialog.setCurrentUniqueID(m_form.mstrClimateUniqueID);
     dialog.exec();
     if (dialog.UserHasSelected()) {
-        SetCurrentClimate(dialog.ClimateUniqueID());
+        if (!runDatabaseAction(m_form.state, DbAccess::Read,
+                               QStringLiteral("The climate could not be chosen."),
+                               [&] { SetCurrentClimate(dialog.ClimateUniqueID()); }))
+            return;
         UpdateClimateCaption();
         m_form.clients->EnableClientSave();
         m_form.mblnDataChanged = true;
@@ -103,13 +107,18 @@ void CurrentClimate::cmdSelectClimate_Click()
 void CurrentClimate::cmdSelectDefaultClimate_Click()
 {
     frmClimateSelection dialog(m_form.state, &m_form);
-    dialog.setCurrentUniqueID(
-        GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+    QString standard;
+    runDatabaseAction(
+        m_form.state, DbAccess::Read, QStringLiteral("The standard climate could not be read."),
+        [&] { standard = GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")); });
+    dialog.setCurrentUniqueID(standard);
     dialog.exec();
-    if (dialog.UserHasSelected()) {
-        SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID"),
-                       dialog.ClimateUniqueID());
+    if (dialog.UserHasSelected() &&
+        runDatabaseAction(m_form.state, DbAccess::Write,
+                          QStringLiteral("The standard climate could not be saved."), [&] {
+                              SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID"),
+                                             dialog.ClimateUniqueID());
+                          }))
         UpdateStandardClimateCaption(dialog.ClimateCityLocation());
-    }
     UpdateClimateCaption();
 }

@@ -1,6 +1,7 @@
 #include "frmClimateEdit.h"
 
 #include "Database.h"
+#include "DatabaseAction.h"
 #include "Dialogs.h"
 #include "ProgramState.h"
 #include "ScreenFit.h"
@@ -25,14 +26,18 @@ frmClimateEdit::frmClimateEdit(ProgramState& state, QWidget* parent)
     m_ui->setupUi(this);
     setWindowTitle(ProgramState::title() + QStringLiteral(" - User Climates"));
     platform::keepOnScreen(this);
-    connect(m_ui->lstUserClimates, &QListWidget::currentRowChanged, this,
-            &frmClimateEdit::lstUserClimates_Click);
+    connect(m_ui->lstUserClimates, &QListWidget::currentRowChanged, this, [this] {
+        runDatabaseAction(m_state, DbAccess::Read, QStringLiteral("The climate could not be read."),
+                          [this] { lstUserClimates_Click(); });
+    });
     connect(m_ui->cmdNew, &QPushButton::clicked, this, &frmClimateEdit::cmdNew_Click);
     connect(m_ui->cmdSave, &QPushButton::clicked, this, &frmClimateEdit::cmdSave_Click);
     connect(m_ui->cmdDelete, &QPushButton::clicked, this, &frmClimateEdit::cmdDelete_Click);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &QDialog::accept);
-    RefreshUserClimates(-1);
-    if (m_ui->lstUserClimates->count() > 0)
+    const bool listed = runDatabaseAction(m_state, DbAccess::Read,
+                                          QStringLiteral("The user climates could not be read."),
+                                          [this] { RefreshUserClimates(-1); });
+    if (listed && m_ui->lstUserClimates->count() > 0)
         m_ui->lstUserClimates->setCurrentRow(0);
     else
         cmdNew_Click();
@@ -141,26 +146,35 @@ bool frmClimateEdit::cmdSave_Click()
     const QVariant state = text(m_ui->txtZoneState, "ZoneState");
     const QVariant country = text(m_ui->txtZoneCountry, "ZoneCountry");
     const int lblZone = static_cast<int>(*zone);
-    if (m_zoneId < 0) {
-        const QSqlQuery q =
-            execSql(db,
+    // A database failure stores nothing; the entries stay to be saved again.
+    const int32_t zoneId = m_zoneId;
+    const bool saved = runDatabaseAction(
+        m_state, DbAccess::Write, QStringLiteral("The climate could not be saved."), [&] {
+            if (m_zoneId < 0) {
+                const QSqlQuery q = execSql(
+                    db,
                     QStringLiteral("INSERT INTO UserClimates (ZoneState, ZoneCity, ZoneCountry, "
                                    "ZoneLBLClimateZone, ZoneWinterOutdoorDesignTemp, "
                                    "ZoneSummerOutdoorDesignTemp, ZoneSummerDesignGrainDifference) "
                                    "VALUES (?, ?, ?, ?, ?, ?, ?)"),
                     {state, city, country, lblZone, numbers[0], numbers[1], numbers[2]});
-        m_zoneId = q.lastInsertId().toInt();
-    } else {
-        execSql(db,
-                QStringLiteral("UPDATE UserClimates SET ZoneState = ?, ZoneCity = ?, "
-                               "ZoneCountry = ?, ZoneLBLClimateZone = ?, "
-                               "ZoneWinterOutdoorDesignTemp = ?, ZoneSummerOutdoorDesignTemp = ?, "
-                               "ZoneSummerDesignGrainDifference = ? WHERE ZoneID = ?"),
-                {state, city, country, lblZone, numbers[0], numbers[1], numbers[2], m_zoneId});
-    }
-    RefreshUserClimates(m_zoneId);
-    showClimate(m_zoneId);
-    return true;
+                m_zoneId = q.lastInsertId().toInt();
+            } else {
+                execSql(
+                    db,
+                    QStringLiteral(
+                        "UPDATE UserClimates SET ZoneState = ?, ZoneCity = ?, "
+                        "ZoneCountry = ?, ZoneLBLClimateZone = ?, "
+                        "ZoneWinterOutdoorDesignTemp = ?, ZoneSummerOutdoorDesignTemp = ?, "
+                        "ZoneSummerDesignGrainDifference = ? WHERE ZoneID = ?"),
+                    {state, city, country, lblZone, numbers[0], numbers[1], numbers[2], m_zoneId});
+            }
+            RefreshUserClimates(m_zoneId);
+            showClimate(m_zoneId);
+        });
+    if (!saved)
+        m_zoneId = zoneId;
+    return saved;
 }
 
 void frmClimateEdit::cmdDelete_Click()
@@ -172,8 +186,12 @@ void frmClimateEdit::cmdDelete_Click()
                                MsgButtons::YesNo, MsgIcon::Question,
                                QStringLiteral("Confirm Delete")) != MsgResult::Yes)
         return;
-    execSql(m_state.gcnnUser, QStringLiteral("DELETE FROM UserClimates WHERE ZoneID = ?"),
-            {m_zoneId});
-    RefreshUserClimates(-1);
+    if (!runDatabaseAction(
+            m_state, DbAccess::Write, QStringLiteral("The climate could not be deleted."), [this] {
+                execSql(m_state.gcnnUser,
+                        QStringLiteral("DELETE FROM UserClimates WHERE ZoneID = ?"), {m_zoneId});
+                RefreshUserClimates(-1);
+            }))
+        return;
     cmdNew_Click();
 }

@@ -1,6 +1,7 @@
 #include "frmClimateSelection.h"
 
 #include "Database.h"
+#include "DatabaseAction.h"
 #include "ProgramState.h"
 #include "ScreenFit.h"
 #include "frmClimateEdit.h"
@@ -35,7 +36,8 @@ frmClimateSelection::frmClimateSelection(ProgramState& state, QWidget* parent)
             &frmClimateSelection::cmdEditClimates_Click);
     connect(m_ui->txtFind, &QLineEdit::textChanged, this, &frmClimateSelection::txtFind_Change);
     connect(grid, &QTableWidget::cellDoubleClicked, this, &frmClimateSelection::cmdOK_Click);
-    RefreshClimates();
+    runDatabaseAction(m_state, DbAccess::Read, QStringLiteral("The climates could not be read."),
+                      [this] { RefreshClimates(); });
 }
 
 frmClimateSelection::~frmClimateSelection() = default;
@@ -140,5 +142,6 @@ void frmClimateSelection::cmdEditClimates_Click()
 {
     frmClimateEdit editor(m_state, this);
     editor.exec();
-    RefreshClimates();
+    runDatabaseAction(m_state, DbAccess::Read, QStringLiteral("The climates could not be read."),
+                      [this] { RefreshClimates(); });
 }

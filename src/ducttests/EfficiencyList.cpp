@@ -3,6 +3,7 @@
 #include "EfficiencyTab.h"
 
 #include "Database.h"
+#include "DatabaseAction.h"
 #include "Dialogs.h"
 #include "FlowHoodTab.h"
 #include "ListFunctions.h"
@@ -265,24 +266,33 @@ bool EfficiencyTab::DLSave()
     const QVariant btu = dl->txtDLTotalBtuInput->text().isEmpty()
                              ? QVariant()
                              : QVariant(vbrt::clng(dl->txtDLTotalBtuInput->text()));
-    QSqlQuery q = execSql(
-        db,
-        QStringLiteral("INSERT INTO [Duct Leak Analysis] (ClientID, DlaTestDate, TechName, "
-                       "DlaUserID, DlaSystemDescription, DlaPrimaryHeat, DlaTotalBtuInput, "
-                       "DlaTotalCoolingTons, DlaSupplyLeaksSqIn, DlaReturnLeaksSqIn, "
-                       "DlaReturnLeaks, DlaAtticRoofCoolingFactor, DlaWinterOutDesignTemp, "
-                       "DlaSummerOutDesignTemp, DlaSummerDesignGrainDifference) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        {state.gintClientID, vbrt::cdate(dl->txtDLTestDateTime->text()), tech, testNum, description,
-         codeOf(dl->cmbDLPrimaryHeat), btu, numberOf(dl->txtDLTotalCoolingTons),
-         numberOf(dl->txtDLSupplyLeaksSqIn), numberOf(dl->txtDLReturnLeaksSqIn),
-         codeOf(dl->cmbDLReturnLeaks), codeOf(dl->cmbDLAtticRoofCoolingFactor),
-         numberOf(dl->txtDLWinterOutDesignTemp), numberOf(dl->txtDLSummerOutDesignTemp),
-         numberOf(dl->txtDLSummerDesignGrainDifference)});
-    const int32_t id = q.lastInsertId().toInt();
+    // A database failure stores nothing and keeps the page as it is, still unsaved.
+    int32_t id = -1;
+    const bool saved = runDatabaseAction(
+        state, DbAccess::Write, QStringLiteral("The efficiency analysis could not be saved."), [&] {
+            QSqlQuery q = execSql(
+                db,
+                QStringLiteral("INSERT INTO [Duct Leak Analysis] (ClientID, DlaTestDate, TechName, "
+                               "DlaUserID, DlaSystemDescription, DlaPrimaryHeat, DlaTotalBtuInput, "
+                               "DlaTotalCoolingTons, DlaSupplyLeaksSqIn, DlaReturnLeaksSqIn, "
+                               "DlaReturnLeaks, DlaAtticRoofCoolingFactor, DlaWinterOutDesignTemp, "
+                               "DlaSummerOutDesignTemp, DlaSummerDesignGrainDifference) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                {state.gintClientID, vbrt::cdate(dl->txtDLTestDateTime->text()), tech, testNum,
+                 description, codeOf(dl->cmbDLPrimaryHeat), btu,
+                 numberOf(dl->txtDLTotalCoolingTons), numberOf(dl->txtDLSupplyLeaksSqIn),
+                 numberOf(dl->txtDLReturnLeaksSqIn), codeOf(dl->cmbDLReturnLeaks),
+                 codeOf(dl->cmbDLAtticRoofCoolingFactor), numberOf(dl->txtDLWinterOutDesignTemp),
+                 numberOf(dl->txtDLSummerOutDesignTemp),
+                 numberOf(dl->txtDLSummerDesignGrainDifference)});
+            id = q.lastInsertId().toInt();
+            q.finish();
+            RefreshDLTests();
+            selectListedRow(id);
+        });
+    if (!saved)
+        return false;
     m_form.mintCurrentDlaID = id;
     m_form.mblnDataChanged = false;
-    RefreshDLTests();
-    selectListedRow(id);
     return true;
 }

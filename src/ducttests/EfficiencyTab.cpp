@@ -1,5 +1,6 @@
 #include "EfficiencyTab.h"
 
+#include "DatabaseAction.h"
 #include "Dialogs.h"
 #include "FlowHoodTab.h"
 #include "ListFunctions.h"
@@ -74,8 +75,11 @@ void EfficiencyTab::connectSignals()
             &EfficiencyTab::cmbDLPrimaryHeat_Click);
     connect(dl->DLDateNow, &QPushButton::clicked, this, &EfficiencyTab::DLDateNow_Click);
     connect(dl->cmdDLSave, &QPushButton::clicked, this, &EfficiencyTab::cmdDLSave_Click);
-    connect(dl->fgdDLTestSelect, &QTableWidget::itemSelectionChanged, this,
-            &EfficiencyTab::fgdDLTestSelect_SelChange);
+    connect(dl->fgdDLTestSelect, &QTableWidget::itemSelectionChanged, this, [this] {
+        runDatabaseAction(m_form.state, DbAccess::Read,
+                          QStringLiteral("The efficiency analysis could not be loaded."),
+                          [this] { fgdDLTestSelect_SelChange(); });
+    });
 
     auto& v = m_form.validation;
     v.addCheck(dl->txtDLTestDateTime, [this](bool& c) { txtDLTestDateTime_Validate(c); });

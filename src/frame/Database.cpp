@@ -1,8 +1,10 @@
 #include "Database.h"
 
+#include "DatabaseError.h"
 #include "Dialogs.h"
 #include "ProgramState.h"
 #include "SchemaUpgrade.h"
+#include "StartupChecks.h"
 #include "vberror.h"
 
 #include <QFileInfo>
@@ -12,12 +14,20 @@
 
 namespace {
 
-// The number the database layer's own failures carry.
-constexpr int32_t DatabaseError = -2147467259;
-
-[[noreturn]] void raiseSql(const QSqlError& error, const QString& what)
+[[noreturn]] void raiseSql(const QSqlError& error, const QString& what, const QString& file = {})
 {
-    vbrt::raise(DatabaseError, what + ": " + error.text());
+    raiseDatabaseError(error, what, file);
+}
+
+[[noreturn]] void raiseMissing(const QString& file)
+{
+    throw DatabaseError(DatabaseFault::CannotOpen,
+                        QStringLiteral("Could not find file '%1'.").arg(file));
+}
+
+QString lockWaitOption()
+{
+    return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(DatabaseLockWaitMs);
 }
 
 QString quoteName(const QString& name)
@@ -35,10 +45,8 @@ public:
         m_name = QStringLiteral("private-%1").arg(++serial);
         m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         m_db.setDatabaseName(path);
-        // A file another program keeps locked is reported soon rather than waited for.
-        m_db.setConnectOptions(
-            readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000")
-                     : QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+        m_db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;") + lockWaitOption()
+                                        : lockWaitOption());
     }
     ~ScopedConnection()
     {
@@ -65,11 +73,11 @@ QSqlQuery execSql(const QSqlDatabase& db, const QString& sql,
 {
     QSqlQuery query(db);
     if (!query.prepare(sql))
-        raiseSql(query.lastError(), sql);
+        raiseSql(query.lastError(), sql, db.databaseName());
     for (const auto& v : values)
         query.addBindValue(v);
     if (!query.exec())
-        raiseSql(query.lastError(), sql);
+        raiseSql(query.lastError(), sql, db.databaseName());
     return query;
 }
 
@@ -87,10 +95,16 @@ std::optional<int> RemoveLinks(const QString& database)
     while (names.next())
         links << names.value(0).toString();
     names.finish();
-    // Take the write lock first: even with no link left the catalog must be writable, since the
-    // links are rebuilt right after.
+    // Even with no link left the catalog must be writable, since the links are rebuilt right
+    // after. A write-protected file grants the lock, so only a real write tells: one row is
+    // written and rolled back at once.
     QSqlQuery del(conn.db());
     if (!del.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return 1;
+    const bool writable = del.exec(QStringLiteral("INSERT INTO MSysLinks (LinkName) VALUES "
+                                                  "('~write check~')"));
+    del.exec(QStringLiteral("ROLLBACK"));
+    if (!writable || !del.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return 1;
     for (const auto& link : links) {
         del.prepare(QStringLiteral("DELETE FROM MSysLinks WHERE LinkName = ?"));
@@ -110,7 +124,7 @@ std::optional<int> RemoveLinks(const QString& database)
 void LinkTables(const QString& source, const QString& target)
 {
     if (!fileIsDatabase(source))
-        vbrt::raise(DatabaseError, QStringLiteral("Could not find file '%1'.").arg(source));
+        raiseMissing(source);
     ScopedConnection src(source, true);
     if (!src.db().open())
         raiseSql(src.db().lastError(), source);
@@ -152,9 +166,10 @@ void LinkTables(const QString& source, const QString& target)
 QSqlDatabase openUserDatabase(const QString& path, const QString& connectionName)
 {
     if (!fileIsDatabase(path))
-        vbrt::raise(DatabaseError, QStringLiteral("Could not find file '%1'.").arg(path));
+        raiseMissing(path);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(path);
+    db.setConnectOptions(lockWaitOption());
     if (!db.open())
         raiseSql(db.lastError(), path);
     execSql(db, QStringLiteral("PRAGMA foreign_keys = ON"));
@@ -175,7 +190,7 @@ QSqlDatabase openUserDatabase(const QString& path, const QString& connectionName
     }
     for (int i = 0; i < files.size(); ++i) {
         if (!fileIsDatabase(files[i]))
-            vbrt::raise(DatabaseError, QStringLiteral("Could not find file '%1'.").arg(files[i]));
+            raiseMissing(files[i]);
         execSql(db,
                 QStringLiteral("ATTACH DATABASE ? AS %1")
                     .arg(quoteName(QStringLiteral("link%1").arg(i))),
@@ -202,18 +217,27 @@ void InitializeData(ProgramState& state)
 {
     const QString user = state.path(QStringLiteral("Ostrel7_user.mdb"));
     const QString supplied = state.path(QStringLiteral("Ostrel7_supp.mdb"));
-    RemoveLinks(user);
-    if (RemoveLinks(user)) {
+    // Nothing is written before both files are known to be fit for this program.
+    bool linksRemoved = false;
+    if (checkDatabasesBeforeStart(state, user, supplied)) {
+        RemoveLinks(user);
+        linksRemoved = !RemoveLinks(user);
+    }
+    if (!linksRemoved) {
         state.dialogs.msgBox(QStringLiteral("Unable to access MsysObjects table in program "
                                             "database, probably because of insufficient "
                                             "permissions."),
                              platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
                              ProgramState::title());
-        vbrt::raise(DatabaseError, QStringLiteral("Unable to access MsysObjects table in program "
+        vbrt::raise(DatabaseErrorNumber, QStringLiteral("Unable to access MsysObjects table in program "
                                                   "database."));
     }
-    LinkTables(supplied, user);
-    state.gcnnUser = openUserDatabase(user, state.connectionName());
+    try {
+        LinkTables(supplied, user);
+        state.gcnnUser = openUserDatabase(user, state.connectionName());
+    } catch (const DatabaseError& e) {
+        refuseStartup(state, e);
+    }
 }
 
 int fieldSize(const QSqlDatabase& db, const QString& table, const QString& field)

@@ -1,7 +1,9 @@
 #include "MDIMain.h"
 
+#include "DatabaseError.h"
 #include "ProgramState.h"
 #include "ScreenFit.h"
+#include "StartupChecks.h"
 #include "frmHVACMain.h"
 
 #include <QCloseEvent>
@@ -40,7 +42,12 @@ MDIMain::~MDIMain()
 void MDIMain::MDIForm_Load()
 {
     m_form = new frmHVACMain(m_state);
-    m_form->Form_Initialize();
+    try {
+        m_form->Form_Initialize();
+    } catch (const DatabaseError& e) {
+        // A table or column the start-up reads may still fail; it is told without its SQL.
+        refuseStartup(m_state, e);
+    }
     const QSize formSize = m_form->size();
     m_child =
         m_area->addSubWindow(m_form, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

@@ -37,6 +37,8 @@ struct ProgramState
     int16_t gintBlowerCount = 1;
     int16_t gintHLFirstRowTop = 0;
     int16_t gintHLRowPitch = 0;
+    // How deep the running database actions nest (see runDatabaseAction).
+    int databaseActionDepth = 0;
 
     // The slide shows' presentation program, once started, and the presentation the last show
     // left open; the shut-down closes and quits them.

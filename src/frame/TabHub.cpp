@@ -1,6 +1,7 @@
 #include "TabHub.h"
 
 #include "ClientRecords.h"
+#include "DatabaseAction.h"
 #include "Dialogs.h"
 #include "EfficiencyTab.h"
 #include "FlowHoodTab.h"
@@ -143,7 +144,9 @@ bool TabHub::savePage(const QString& page)
 void TabHub::discardPage(const QString& page)
 {
     if (page == pages::ClientSurvey)
-        m_form.clients->CancelClientChanges();
+        runDatabaseAction(m_form.state, DbAccess::Read,
+                          QStringLiteral("The client could not be loaded."),
+                          [this] { m_form.clients->CancelClientChanges(); });
     else if (page == pages::HouseLeakage)
         m_form.houseLeakage->ClearHLTab();
     else if (page == pages::Efficiency)
@@ -162,21 +165,30 @@ void TabHub::preparePage(const QString& page, int previousTab)
         if (home->cmdContinueFromHome->isEnabled())
             focusIfShown(home->cmdContinueFromHome);
     } else if (page == pages::ClientSurvey) {
+        const auto newClient = [this] {
+            runDatabaseAction(m_form.state, DbAccess::Read,
+                              QStringLiteral("A new client could not be started."),
+                              [this] { m_form.clients->cmdAddClient_Click(); });
+        };
         if (home->cmbTechnician->currentIndex() >= 0) {
             if (home->cmbClientSelect->currentIndex() < 0)
-                m_form.clients->cmdAddClient_Click();
+                newClient();
             else
                 focusIfShown(home->cmbClientSelect);
         } else {
-            m_form.clients->cmdAddClient_Click();
+            newClient();
             focusIfShown(home->cmbTechnician);
         }
     } else if (page == pages::HouseLeakage) {
-        m_form.houseLeakage->PrepHLTestTab(m_form.mintCurrentHltID);
+        runDatabaseAction(m_form.state, DbAccess::Read,
+                          QStringLiteral("The house leakage tests could not be read."),
+                          [this] { m_form.houseLeakage->PrepHLTestTab(m_form.mintCurrentHltID); });
     } else if (page == pages::FlowHood) {
         m_form.flowHood->PrepFHATab();
     } else if (page == pages::Efficiency) {
-        m_form.efficiency->PrepDLATab();
+        runDatabaseAction(m_form.state, DbAccess::Read,
+                          QStringLiteral("The efficiency analyses could not be read."),
+                          [this] { m_form.efficiency->PrepDLATab(); });
     } else if (page == pages::Media) {
         ShowMediaViewer(m_form);
         // Back to the page left, which is prepared again by this handler.
@@ -233,7 +245,9 @@ void TabHub::cmdGoHome_Click()
     // A save that was refused on the way keeps the page and its entries.
     if (m_form.tabMain->currentIndex() != home)
         return;
-    m_form.clients->ClearClient();
+    runDatabaseAction(m_form.state, DbAccess::Read,
+                      QStringLiteral("The standard climate could not be read."),
+                      [this] { m_form.clients->ClearClient(); });
     m_form.houseLeakage->ClearHLTab();
     m_form.flowHood->ClearFHATab();
     m_form.efficiency->ClearDLATab();

@@ -2,6 +2,8 @@
 // results back into the page.
 #include "HouseLeakageTab.h"
 
+#include "DatabaseAction.h"
+#include "DatabaseError.h"
 #include "Dialogs.h"
 #include "ErrorReport.h"
 #include "HouseLeakageTest.h"
@@ -218,6 +220,11 @@ bool HouseLeakageTab::prepareCalculation(bool showMessages, hl::DatasetMap& map,
                  QStringLiteral("If only one is way out, bring the building back up to that "
                                 "pressure and double-check the data.  Rerun the test."));
         return true;
+    } catch (const DatabaseError& e) {
+        // The range constants could not be read: the entries are not at fault.
+        reportDatabaseFailure(m_form.state, QStringLiteral("The results could not be calculated."),
+                              e);
+        return false;
     } catch (...) {
         logHandledError(m_form.state, HandledError::Preparing, QStringLiteral("HLCalculate"),
                         toError(std::current_exception()));

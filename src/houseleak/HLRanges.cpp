@@ -3,6 +3,7 @@
 #include "HouseLeakageTab.h"
 
 #include "Database.h"
+#include "DatabaseAction.h"
 #include "Dialogs.h"
 #include "HouseLeakageTest.h"
 #include "ListFunctions.h"
@@ -108,8 +109,11 @@ void HouseLeakageTab::cmbBlowerModel_Click()
     QComboBox* list = m_form.hl->cmbBlowerModel;
     if (list->currentIndex() < 0)
         return;
-    SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("BlowerModelID"),
-                   QString::number(ComboData(list)));
+    runDatabaseAction(m_form.state, DbAccess::Write,
+                      QStringLiteral("The chosen blower model could not be remembered."), [&] {
+                          SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("BlowerModelID"),
+                                         QString::number(ComboData(list)));
+                      });
     ClearHLTab();
     applyBlowerModel();
     // The page's inputs were just discarded: nothing on it is unsaved.

@@ -2,6 +2,8 @@
 #include "HouseLeakageTab.h"
 
 #include "Database.h"
+#include "DatabaseAction.h"
+#include "DatabaseError.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
 #include "WaitCursor.h"
@@ -106,24 +108,35 @@ bool HouseLeakageTab::HLSave()
             add(QStringLiteral("HltFlowPressure2_"), flowPressure2);
     }
 
-    QSqlQuery insert(db);
-    const QString sql =
-        QStringLiteral("INSERT INTO [House Leakage Tests] (%1) VALUES (%2)")
-            .arg(columns.join(QStringLiteral(", ")),
-                 QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
-    if (!insert.prepare(sql))
-        vbrt::raise(-2147467259, insert.lastError().text());
-    for (const QVariant& v : values)
-        insert.addBindValue(v);
-    if (!insert.exec())
-        vbrt::raise(-2147467259, insert.lastError().text());
-    const int32_t hltId = insert.lastInsertId().toInt();
-    m_form.mintCurrentHltID = hltId;
-    m_form.mblnDataChanged = false;
+    // A database failure stores nothing and keeps the page as it is, still unsaved.
+    const int32_t shownId = m_form.mintCurrentHltID;
+    const bool changed = m_form.mblnDataChanged;
+    const bool saved = runDatabaseAction(
+        m_form.state, DbAccess::Write, QStringLiteral("The house leakage test could not be saved."),
+        [&] {
+            QSqlQuery insert(db);
+            const QString sql = QStringLiteral("INSERT INTO [House Leakage Tests] (%1) VALUES (%2)")
+                                    .arg(columns.join(QStringLiteral(", ")),
+                                         QStringList(columns.size(), QStringLiteral("?"))
+                                             .join(QStringLiteral(", ")));
+            if (!insert.prepare(sql))
+                raiseDatabaseError(insert.lastError(), sql, db.databaseName());
+            for (const QVariant& v : values)
+                insert.addBindValue(v);
+            if (!insert.exec())
+                raiseDatabaseError(insert.lastError(), sql, db.databaseName());
+            const int32_t hltId = insert.lastInsertId().toInt();
+            m_form.mintCurrentHltID = hltId;
+            m_form.mblnDataChanged = false;
 
-    // The new test is the row to find in the list: it is highlighted, not loaded again.
-    QSqlQuery tests = clientTests();
-    RefreshHLTests(tests);
-    selectTestRow(hltId);
-    return true;
+            // The new test is the row to find in the list: it is highlighted, not loaded again.
+            QSqlQuery tests = clientTests();
+            RefreshHLTests(tests);
+            selectTestRow(hltId);
+        });
+    if (!saved) {
+        m_form.mintCurrentHltID = shownId;
+        m_form.mblnDataChanged = changed;
+    }
+    return saved;
 }

@@ -2,6 +2,8 @@
 #include "HouseLeakageTab.h"
 
 #include "Database.h"
+#include "DatabaseAction.h"
+#include "DatabaseError.h"
 #include "Dialogs.h"
 #include "HouseLeakageTest.h"
 #include "ListFunctions.h"
@@ -89,12 +91,13 @@ QSqlQuery HouseLeakageTab::clientTests() const
 {
     QSqlQuery q(m_form.state.gcnnUser);
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT * FROM [House Leakage Test List] WHERE ClientId = ? "
-                                  "ORDER BY HltUserID, HltTestDate")))
-        vbrt::raise(-2147467259, q.lastError().text());
+    const QString sql = QStringLiteral("SELECT * FROM [House Leakage Test List] WHERE ClientId = ? "
+                                       "ORDER BY HltUserID, HltTestDate");
+    if (!q.prepare(sql))
+        raiseDatabaseError(q.lastError(), sql, m_form.state.gcnnUser.databaseName());
     q.addBindValue(m_form.state.gintClientID);
     if (!q.exec())
-        vbrt::raise(-2147467259, q.lastError().text());
+        raiseDatabaseError(q.lastError(), sql, m_form.state.gcnnUser.databaseName());
     return q;
 }
 
@@ -341,11 +344,18 @@ void HouseLeakageTab::fgdHLTestSelect_KeyUp(int keyCode)
                                     platform::MsgButtons::YesNo, platform::MsgIcon::None,
                                     QStringLiteral("Confirm Delete")) != platform::MsgResult::Yes)
         return;
-    execSql(m_form.state.gcnnUser,
-            QStringLiteral("DELETE FROM [House Leakage Tests] WHERE HltID = ? AND ClientId = ?"),
-            {id, m_form.state.gintClientID});
-    QSqlQuery tests = clientTests();
-    RefreshHLTests(tests);
+    // A test that could not be deleted stays listed.
+    if (!runDatabaseAction(
+            m_form.state, DbAccess::Write,
+            QStringLiteral("The house leakage test could not be deleted."), [&] {
+                execSql(m_form.state.gcnnUser,
+                        QStringLiteral(
+                            "DELETE FROM [House Leakage Tests] WHERE HltID = ? AND ClientId = ?"),
+                        {id, m_form.state.gintClientID});
+                QSqlQuery tests = clientTests();
+                RefreshHLTests(tests);
+            }))
+        return;
     const QTableWidgetItem* first = m_grid->item(0, ColTestId);
     if (first && !first->text().isEmpty()) {
         m_form.mintCurrentHltID = vbrt::clng(first->text());
@@ -391,8 +401,12 @@ void HouseLeakageTab::ShowHltRecord(int32_t hltId)
                 const QSignalBlocker blocker(ui.cmbBlowerModel);
                 ui.cmbBlowerModel->setCurrentIndex(modelIndex);
             }
-            SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("BlowerModelID"),
-                           QString::number(model.toInt()));
+            runDatabaseAction(
+                m_form.state, DbAccess::Write,
+                QStringLiteral("The chosen blower model could not be remembered."), [&] {
+                    SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("BlowerModelID"),
+                                   QString::number(model.toInt()));
+                });
             applyBlowerModel();
         }
         select(ui.cmbHLRange, QStringLiteral("rangeid"));

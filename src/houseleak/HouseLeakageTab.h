@@ -34,7 +34,7 @@ public:
     void SetUpHLTests();
 
     void PrepHLTestTab(int32_t hltId);
-    // False when a check refused and nothing was saved.
+    // False when a check refused or the database failed, and nothing was saved.
     bool HLSave();
     void ClearHLTab();
 

@@ -2,6 +2,7 @@
 // layout on screen or to the printer.
 #include "ReportBuilder.h"
 
+#include "DatabaseAction.h"
 #include "Dialogs.h"
 #include "HouseLeakageTest.h"
 #include "ProgramState.h"
@@ -120,12 +121,20 @@ BuiltReport ReportBuilder::BuildTechnicalReport()
 
 void ReportBuilder::CreateHouseReport(int mode)
 {
-    present(BuildHouseReport(), mode);
+    BuiltReport report;
+    if (runDatabaseAction(m_form.state, DbAccess::Read,
+                          QStringLiteral("The report could not be made."),
+                          [&] { report = BuildHouseReport(); }))
+        present(report, mode);
 }
 
 void ReportBuilder::CreateTechnicalReport(int mode)
 {
-    present(BuildTechnicalReport(), mode);
+    BuiltReport report;
+    if (runDatabaseAction(m_form.state, DbAccess::Read,
+                          QStringLiteral("The report could not be made."),
+                          [&] { report = BuildTechnicalReport(); }))
+        present(report, mode);
 }
 
 void ReportBuilder::present(const BuiltReport& report, int mode)

@@ -1,5 +1,6 @@
 #include "ReportColumns.h"
 
+#include "DatabaseError.h"
 #include "Settings.h"
 #include "vberror.h"
 #include "vbformat.h"
@@ -26,11 +27,11 @@ QSqlRecord openReportRecord(const QSqlDatabase& db, const ReportColumns& columns
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        vbrt::raise(ErrRecordSet, query.lastError().text());
+        raiseDatabaseError(query.lastError(), sql, db.databaseName());
     for (const auto& column : columns)
         query.addBindValue(column.second);
     if (!query.exec() || !query.next())
-        vbrt::raise(ErrRecordSet, query.lastError().text());
+        raiseDatabaseError(query.lastError(), sql, db.databaseName());
     return query.record();
 }
 

@@ -135,33 +135,6 @@ private slots:
         run.dialogs.verifyDone();
     }
 
-    void missingSuppliedDatabaseEndsStartUp()
-    {
-        MainWindowFixture run;
-        QVERIFY(QFile::remove(run.folder.file("Ostrel7_supp.mdb")));
-        QVERIFY(!run.start());
-        QVERIFY(run.startError()->description().contains("Ostrel7_supp.mdb"));
-        run.dialogs.verifyDone();
-    }
-
-    void damagedSuppliedDatabaseEndsStartUpWithNoLinksWritten()
-    {
-        MainWindowFixture run;
-        {
-            QFile supplied(run.folder.file("Ostrel7_supp.mdb"));
-            QVERIFY(supplied.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            supplied.write(QByteArray(4096, '\x5a'));
-        }
-        QVERIFY(!run.start());
-        QVERIFY(run.startError().has_value());
-        auto db = openUserDatabase(run.folder.file("Ostrel7_user.mdb"), "after");
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM MSysLinks"), 0);
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase("after");
-        run.dialogs.verifyDone();
-    }
-
     void lastTechnicianIsChosenAndContinueTakesTheFocus()
     {
         MainWindowFixture run;
