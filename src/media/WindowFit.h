@@ -6,16 +6,9 @@
 
 class QFontMetrics;
 class QLabel;
-class QWidget;
 
-// Keeping the media windows on a small screen, and file names from widening them.
+// Keeping file names from widening the media windows.
 namespace media {
-
-// Called as a window is about to be shown: sizes it to fit the available area of the screen
-// its parent is on (never below the window's minimum size) and places it centred over the
-// parent, moved as far as needed to lie within that area. The window frame is taken to be
-// the parent's.
-void fitToScreen(QWidget& window);
 
 // The text with each line shortened to at most width pixels, "..." marking what was left out.
 QString elidedLines(const QFontMetrics& metrics, const QString& text, int width,

@@ -1,6 +1,7 @@
 #include "frmFullSizePhoto.h"
 
 #include "Dialogs.h"
+#include "ScreenFit.h"
 #include "WindowFit.h"
 #include "ui_frmFullSizePhoto.h"
 
@@ -10,6 +11,7 @@ frmFullSizePhoto::frmFullSizePhoto(platform::Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmFullSizePhoto>()), m_dialogs(dialogs)
 {
     ui->setupUi(this);
+    platform::keepOnScreen(this);
     connect(ui->cmdDeletePhoto, &QPushButton::clicked, this,
             &frmFullSizePhoto::cmdDeletePhoto_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmFullSizePhoto::cmdClose_Click);
@@ -43,13 +45,6 @@ void frmFullSizePhoto::cmdDeletePhoto_Click()
 void frmFullSizePhoto::cmdClose_Click()
 {
     done(QDialog::Rejected);
-}
-
-void frmFullSizePhoto::setVisible(bool visible)
-{
-    if (visible && !isVisible())
-        media::fitToScreen(*this);
-    QDialog::setVisible(visible);
 }
 
 void frmFullSizePhoto::resizeEvent(QResizeEvent* event)

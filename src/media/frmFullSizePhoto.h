@@ -29,7 +29,6 @@ public:
     void cmdDeletePhoto_Click();
     void cmdClose_Click();
     // Opens within the screen's available area.
-    void setVisible(bool visible) override;
 
     std::unique_ptr<Ui::frmFullSizePhoto> ui;
 

@@ -5,6 +5,7 @@
 #include "MultimediaCode.h"
 #include "ProgramState.h"
 #include "SlideShow.h"
+#include "ScreenFit.h"
 #include "WindowFit.h"
 #include "ui_frmMediaViewer.h"
 #include "vberror.h"
@@ -70,6 +71,7 @@ frmMediaViewer::frmMediaViewer(ProgramState& state, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmMediaViewer>()), m_state(state)
 {
     ui->setupUi(this);
+    platform::keepOnScreen(this);
     imgThumbnail = {ui->imgThumbnail_0, ui->imgThumbnail_1, ui->imgThumbnail_2, ui->imgThumbnail_3,
                     ui->imgThumbnail_4, ui->imgThumbnail_5, ui->imgThumbnail_6, ui->imgThumbnail_7,
                     ui->imgThumbnail_8, ui->imgThumbnail_9};
@@ -121,13 +123,6 @@ bool frmMediaViewer::eventFilter(QObject* watched, QEvent* event)
 }
 
 frmMediaViewer::~frmMediaViewer() = default;
-
-void frmMediaViewer::setVisible(bool visible)
-{
-    if (visible && !isVisible())
-        media::fitToScreen(*this);
-    QDialog::setVisible(visible);
-}
 
 void frmMediaViewer::Form_Load()
 {

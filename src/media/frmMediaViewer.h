@@ -29,7 +29,6 @@ public:
 
     void Form_Load();
     // Opens within the screen's available area.
-    void setVisible(bool visible) override;
 
     // Fills a list with the files of a library folder whose suffix is listed, then the
     // separator and the import entry.

@@ -1,6 +1,7 @@
 #include "frmMoviePlayer.h"
 
 #include "ProgramState.h"
+#include "ScreenFit.h"
 #include "WindowFit.h"
 #include "ui_frmMoviePlayer.h"
 
@@ -16,6 +17,7 @@ frmMoviePlayer::frmMoviePlayer(ProgramState& state, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmMoviePlayer>()), m_state(state)
 {
     ui->setupUi(this);
+    platform::keepOnScreen(this);
     ui->lblMovieStatus->hide();
     // The picture area is dark like a screen, also before the movie starts.
     QPalette screen = ui->wmpPlayer->palette();
@@ -75,13 +77,6 @@ void frmMoviePlayer::cmdClose_Click()
     if (m_player)
         m_player->stop();
     done(QDialog::Accepted);
-}
-
-void frmMoviePlayer::setVisible(bool visible)
-{
-    if (visible && !isVisible())
-        media::fitToScreen(*this);
-    QDialog::setVisible(visible);
 }
 
 void frmMoviePlayer::resizeEvent(QResizeEvent* event)

@@ -30,7 +30,6 @@ public:
     void cmdPause_Click();
     void cmdClose_Click();
     // Opens within the screen's available area.
-    void setVisible(bool visible) override;
 
     // The player, made when the movie is loaded; nothing before.
     QMediaPlayer* player() const { return m_player; }

@@ -1,6 +1,7 @@
 #include "frmPDFViewer.h"
 
 #include "ProgramState.h"
+#include "ScreenFit.h"
 #include "WindowFit.h"
 #include "ui_frmPDFViewer.h"
 
@@ -36,6 +37,7 @@ frmPDFViewer::frmPDFViewer(ProgramState& state, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmPDFViewer>()), m_state(state)
 {
     ui->setupUi(this);
+    platform::keepOnScreen(this);
     m_document = new QPdfDocument(this);
     ui->pdfViewer->setDocument(m_document);
     ui->pdfViewer->setPageMode(QPdfView::PageMode::MultiPage);
@@ -78,13 +80,6 @@ void frmPDFViewer::cmdClose_Click()
 {
     m_document->close();
     done(QDialog::Accepted);
-}
-
-void frmPDFViewer::setVisible(bool visible)
-{
-    if (visible && !isVisible())
-        media::fitToScreen(*this);
-    QDialog::setVisible(visible);
 }
 
 void frmPDFViewer::resizeEvent(QResizeEvent* event)

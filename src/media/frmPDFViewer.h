@@ -31,7 +31,6 @@ public:
     void Form_Resize();
     void cmdClose_Click();
     // Opens within the screen's available area.
-    void setVisible(bool visible) override;
 
     std::unique_ptr<Ui::frmPDFViewer> ui;
 

@@ -82,7 +82,9 @@ void fitToScreen(QWidget* window)
         return;
     const QRect area = screen->availableGeometry();
     const QMargins frame = frameOf(window);
-    const QSize room = area.size().shrunkBy(frame).expandedTo(window->minimumSize());
+    // A layout that has not run yet has not set the window's minimum: ask it.
+    const QSize minimum = window->minimumSize().expandedTo(window->minimumSizeHint());
+    const QSize room = area.size().shrunkBy(frame).expandedTo(minimum);
     const QSize size = window->size().boundedTo(room);
     if (size != window->size())
         window->resize(size);
