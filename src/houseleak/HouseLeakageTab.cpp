@@ -4,6 +4,7 @@
 #include "ListFunctions.h"
 #include "ProgramState.h"
 #include "Twips.h"
+#include "Technicians.h"
 #include "frmHVACMain.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_HouseLeakagePage.h"
@@ -148,6 +149,8 @@ void HouseLeakageTab::ClearHLTab()
 {
     Filling filling(*this);
     auto& ui = *m_form.hl;
+    // A technician shown for a reloaded test only goes with that test.
+    m_form.technicians->dropTestTechnician();
     for (const auto* row : {&housePressure, &flowPressure, &flowPressure2, &testFlow, &testError})
         for (QLineEdit* box : *row)
             box->clear();

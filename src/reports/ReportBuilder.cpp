@@ -13,6 +13,7 @@
 #include "ui_ClientSurveyPage.h"
 #include "ui_HomePage.h"
 #include "ui_HouseLeakagePage.h"
+#include "vberror.h"
 #include "vbformat.h"
 
 #include <QApplication>
@@ -118,14 +119,46 @@ BuiltReport ReportBuilder::BuildTechnicalReport()
     return report;
 }
 
+std::optional<ReportBuilder::ReportColumns>
+ReportBuilder::computedColumns(const std::function<ReportColumns()>& columns)
+{
+    // Before any calculation the buttons are off: asking then is the program's own fault.
+    if (!m_form.mobjHLTest)
+        return columns();
+    try {
+        return columns();
+    } catch (const vbrt::Error& e) {
+        // A figure that cannot be computed (an unknown or extreme climate, house value or
+        // reading) leaves this report out; the program goes on.
+        m_form.state.gLog.NewEntry(QStringLiteral("The report could not be computed.  Error "
+                                                  "number:  ") +
+                                   vbrt::cstr(qint64(e.number())) +
+                                   QStringLiteral(".  Error Text:  '") + e.description() +
+                                   QStringLiteral("'"));
+        m_form.state.dialogs.msgBox(ReportNotComputed, platform::MsgButtons::OK,
+                                    platform::MsgIcon::Exclamation, ProgramState::title());
+        return std::nullopt;
+    }
+}
+
 void ReportBuilder::CreateHouseReport(int mode)
 {
-    present(BuildHouseReport(), mode);
+    BuiltReport report;
+    const auto columns = computedColumns([&] { return houseReportColumns(&report.layout); });
+    if (!columns)
+        return;
+    report.row = reporting::openReportRecord(m_form.state.gcnnUser, *columns);
+    present(report, mode);
 }
 
 void ReportBuilder::CreateTechnicalReport(int mode)
 {
-    present(BuildTechnicalReport(), mode);
+    BuiltReport report;
+    const auto columns = computedColumns([&] { return technicalReportColumns(&report.layout); });
+    if (!columns)
+        return;
+    report.row = reporting::openReportRecord(m_form.state.gcnnUser, *columns);
+    present(report, mode);
 }
 
 void ReportBuilder::present(const BuiltReport& report, int mode)

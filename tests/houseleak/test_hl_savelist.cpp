@@ -190,19 +190,35 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("no date") << "tomorrow" << false;
-        QTest::newRow("date and time") << "1/5/2026 9:07 am" << true;
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("date and time") << "1/5/2026 9:07 am" << true << false;
+        QTest::newRow("no date") << "tomorrow" << false << true;
+        QTest::newRow("dashes") << "12-10-2026" << false << true;
+        QTest::newRow("year first") << "2026-12-10" << false << true;
     }
     void dateBox()
     {
         QFETCH(QString, typed);
         QFETCH(bool, kept);
+        QFETCH(bool, refused);
         HLRun r;
         QVERIFY(r.start());
         enterTest(r);
         r.type(r.ui().txtHLTestDateTime, typed);
         const QDateTime before = QDateTime::currentDateTime();
+        if (refused) {
+            // What was typed is not replaced: the save is refused and stores nothing.
+            r.run.dialogs.expect(MsgResult::OK,
+                                 "The date entered is not a valid date.  Please enter it as "
+                                 "mm/dd/yyyy h:mm am/pm.");
+            r.clickCalculate();
+            VERIFY_DIALOGS_DONE(r.run.dialogs);
+            QCOMPARE(r.count("SELECT COUNT(*) FROM [House Leakage Tests]"), 0);
+            QCOMPARE(r.ui().txtHLTestDateTime->text(), typed);
+            QCOMPARE(QApplication::focusWidget(), r.ui().txtHLTestDateTime);
+            return;
+        }
         r.clickCalculate();
         VERIFY_DIALOGS_DONE(r.run.dialogs);
         const QDateTime stored = lastRow(r).value("HltTestDate").toDateTime();
