@@ -122,8 +122,8 @@ void Technicians::dropTestTechnician()
     const QSignalBlocker block(list);
     list->removeItem(index);
     if (shown) {
-        const auto id = stored::whole32(
-            GetAppSetting(m_form.state.gcnnUser, QStringLiteral("MRUTechnician")));
+        const auto id =
+            stored::whole32(GetAppSetting(m_form.state.gcnnUser, QStringLiteral("MRUTechnician")));
         list->setCurrentIndex(id ? LocateComboItemData(list, *id) : -1);
     }
 }

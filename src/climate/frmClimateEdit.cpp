@@ -52,8 +52,9 @@ void frmClimateEdit::RefreshUserClimates(int32_t select)
         if (!zoneId)
             continue; // an id the program cannot hold could not be saved back
         const QString state = stored::text(q.value(2));
-        auto* item = new QListWidgetItem(stored::text(q.value(1)) +
-                                         (state.isEmpty() ? QString() : QStringLiteral(", ") + state));
+        auto* item =
+            new QListWidgetItem(stored::text(q.value(1)) +
+                                (state.isEmpty() ? QString() : QStringLiteral(", ") + state));
         item->setData(Qt::UserRole, *zoneId);
         list->addItem(item);
         if (*zoneId == select)
