@@ -177,13 +177,13 @@ void HouseData::show(const QSqlRecord& row)
     auto* ui = m_form.survey.get();
     // A value that cannot be read shows as an empty box.
     const auto area = stored::whole32(row.value(QStringLiteral("HltLivingArea")));
-    ui->txtHLLivingArea->setText(area ? vbrt::format(*area, "#,##0") : QString());
+    stored::showNumber(ui->txtHLLivingArea, area ? vbrt::format(*area, "#,##0") : QString());
     const auto stories = stored::whole16(row.value(QStringLiteral("HltStories")));
     ui->cmbHLStories->setCurrentIndex(stories ? LocateComboItemData(ui->cmbHLStories, *stories)
                                               : -1);
-    ui->txtHLCeilingHeight->setText(
-        stored::numberText(row.value(QStringLiteral("HltAverageCeilingHeight"))));
-    ui->txtHLBedrooms->setText(stored::numberText(row.value(QStringLiteral("HltBedrooms"))));
+    stored::showNumber(ui->txtHLCeilingHeight,
+                       row.value(QStringLiteral("HltAverageCeilingHeight")));
+    stored::showNumber(ui->txtHLBedrooms, row.value(QStringLiteral("HltBedrooms")));
 }
 
 void HouseData::appendValues(ClientValues& values) const

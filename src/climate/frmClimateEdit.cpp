@@ -84,10 +84,10 @@ void frmClimateEdit::showClimate(int32_t zoneId)
     m_ui->txtZoneCity->setText(stored::text(q.value(0)));
     m_ui->txtZoneState->setText(stored::text(q.value(1)));
     m_ui->txtZoneCountry->setText(stored::text(q.value(2)));
-    m_ui->txtZoneLBLClimateZone->setText(stored::numberText(q.value(3)));
-    m_ui->txtZoneWinterOutdoorDesignTemp->setText(stored::numberText(q.value(4)));
-    m_ui->txtZoneSummerOutdoorDesignTemp->setText(stored::numberText(q.value(5)));
-    m_ui->txtZoneSummerDesignGrainDifference->setText(stored::numberText(q.value(6)));
+    stored::showNumber(m_ui->txtZoneLBLClimateZone, q.value(3));
+    stored::showNumber(m_ui->txtZoneWinterOutdoorDesignTemp, q.value(4));
+    stored::showNumber(m_ui->txtZoneSummerOutdoorDesignTemp, q.value(5));
+    stored::showNumber(m_ui->txtZoneSummerDesignGrainDifference, q.value(6));
     m_ui->cmdDelete->setEnabled(true);
 }
 

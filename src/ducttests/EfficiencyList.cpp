@@ -156,16 +156,16 @@ void EfficiencyTab::ShowDlaRecord(int32_t dlaId)
     HeatRelabel(heatPosition);
     const auto btu = stored::whole32(field("DlaTotalBtuInput"));
     if (dl->txtDLTotalBtuInput->isEnabled())
-        dl->txtDLTotalBtuInput->setText(btu ? vbrt::format(*btu, "#,##0") : QString());
-    dl->txtDLTotalCoolingTons->setText(stored::numberText(field("DlaTotalCoolingTons")));
-    dl->txtDLSupplyLeaksSqIn->setText(stored::numberText(field("DlaSupplyLeaksSqIn")));
-    dl->txtDLReturnLeaksSqIn->setText(stored::numberText(field("DlaReturnLeaksSqIn")));
+        stored::showNumber(dl->txtDLTotalBtuInput, btu ? vbrt::format(*btu, "#,##0") : QString());
+    stored::showNumber(dl->txtDLTotalCoolingTons, field("DlaTotalCoolingTons"));
+    stored::showNumber(dl->txtDLSupplyLeaksSqIn, field("DlaSupplyLeaksSqIn"));
+    stored::showNumber(dl->txtDLReturnLeaksSqIn, field("DlaReturnLeaksSqIn"));
     selectCode(dl->cmbDLReturnLeaks, field("DlaReturnLeaks"));
     selectCode(dl->cmbDLAtticRoofCoolingFactor, field("DlaAtticRoofCoolingFactor"));
-    dl->txtDLWinterOutDesignTemp->setText(stored::numberText(field("DlaWinterOutDesignTemp")));
-    dl->txtDLSummerOutDesignTemp->setText(stored::numberText(field("DlaSummerOutDesignTemp")));
-    dl->txtDLSummerDesignGrainDifference->setText(
-        stored::numberText(field("DlaSummerDesignGrainDifference")));
+    stored::showNumber(dl->txtDLWinterOutDesignTemp, field("DlaWinterOutDesignTemp"));
+    stored::showNumber(dl->txtDLSummerOutDesignTemp, field("DlaSummerOutDesignTemp"));
+    stored::showNumber(dl->txtDLSummerDesignGrainDifference,
+                       field("DlaSummerDesignGrainDifference"));
 
     ClearDLResults();
     m_form.flowHood->CalculateTotalLeaks();
@@ -189,9 +189,9 @@ void EfficiencyTab::fillDesignValuesFromClimate()
             grains = stored::numberText(q.value(2));
         }
     }
-    m_form.dl->txtDLWinterOutDesignTemp->setText(winter);
-    m_form.dl->txtDLSummerOutDesignTemp->setText(summer);
-    m_form.dl->txtDLSummerDesignGrainDifference->setText(grains);
+    stored::showNumber(m_form.dl->txtDLWinterOutDesignTemp, winter);
+    stored::showNumber(m_form.dl->txtDLSummerOutDesignTemp, summer);
+    stored::showNumber(m_form.dl->txtDLSummerDesignGrainDifference, grains);
 }
 
 void EfficiencyTab::PrepDLATab()

@@ -3,7 +3,9 @@
 #include "vbconvert.h"
 #include "vbdate.h"
 #include "vbformat.h"
+#include "vblocale.h"
 
+#include <QLineEdit>
 #include <QLocale>
 
 #include <cmath>
@@ -105,14 +107,41 @@ QString numberText(double value)
     const QString plain = vbrt::cstr(value);
     if (!plain.contains(QLatin1Char('E')))
         return plain;
-    // Very large or very small: digits the number checks read back, not "1E+40".
-    return vbrt::format(value, "0.##############");
+    // Very large or very small: digits the number checks read back, not "1E+40". Fifteen
+    // significant digits, as cstr keeps; what lies below them is nothing a box needs.
+    if (std::fabs(value) < 1e-15)
+        return QStringLiteral("0");
+    const QString scientific = QString::number(std::fabs(value), 'e', 14); // d.ddd…e±x
+    const qsizetype e = scientific.indexOf(QLatin1Char('e'));
+    const QString digits = scientific.left(e).remove(QLatin1Char('.'));
+    const int before = scientific.mid(e + 1).toInt() + 1; // digits before the point
+    QString whole, fraction;
+    if (before <= 0) {
+        whole = QStringLiteral("0");
+        fraction = QString(-before, QLatin1Char('0')) + digits;
+    } else if (before >= digits.size()) {
+        whole = digits + QString(before - digits.size(), QLatin1Char('0'));
+    } else {
+        whole = digits.left(before);
+        fraction = digits.mid(before);
+    }
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    QString text = (value < 0 ? QStringLiteral("-") : QString()) + whole;
+    if (!fraction.isEmpty())
+        text += vbrt::locale().decimal + fraction;
+    return text;
 }
 
 QString numberText(const QVariant& value)
 {
     const auto n = number(value);
     return n ? numberText(*n) : QString();
+}
+
+void showNumber(QLineEdit* box, const QString& text)
+{
+    box->setText(text.size() > box->maxLength() ? QString() : text);
 }
 
 std::optional<QDateTime> dateTime(const QVariant& value)

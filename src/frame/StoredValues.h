@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+class QLineEdit;
+
 // Fields read back from the databases. Their files are also written by older versions, other
 // programs and people with sqlite3, so any field may be NULL, empty, text, a number of any size
 // or form, or a date in another form. These turn a field into what the program can use, or
@@ -28,6 +30,13 @@ QString text(const QVariant& value);
 QString numberText(double value);
 // "" for a field that holds no number.
 QString numberText(const QVariant& value);
+// Puts a number's text into a box, or leaves the box empty when the text is longer than the
+// box takes: cut short, it would be another number.
+void showNumber(QLineEdit* box, const QString& text);
+inline void showNumber(QLineEdit* box, const QVariant& value)
+{
+    showNumber(box, numberText(value));
+}
 
 // A date and time: the ISO text this program stores, or a typed "mm/dd/yyyy h:mm am/pm".
 // Other text and plain numbers are none.

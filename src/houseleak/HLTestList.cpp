@@ -426,8 +426,8 @@ void HouseLeakageTab::ShowHltRecord(int32_t hltId)
         ui.txtHLTestNum->setText(stored::text(q.value("HltUserID")));
         ui.txtHLTestDateTime->setText(
             stored::dateText(q.value("HltTestDate"), "mm/dd/yyyy h:mm am/pm"));
-        ui.txtHLInsideTemp->setText(number(QStringLiteral("HltInsideTemp")));
-        ui.txtHLOutsideTemp->setText(number(QStringLiteral("HltOutsideTemp")));
+        stored::showNumber(ui.txtHLInsideTemp, number(QStringLiteral("HltInsideTemp")));
+        stored::showNumber(ui.txtHLOutsideTemp, number(QStringLiteral("HltOutsideTemp")));
 
         // The layout and open boxes of the stored range and test type first: opening them
         // empties what they do not use.
@@ -436,14 +436,16 @@ void HouseLeakageTab::ShowHltRecord(int32_t hltId)
         const hl::RangeKind kind = hl::rangeKindOfText(stored::text(q.value("RangeDropText")));
         for (int i = 0; i < hl::DatasetCount; ++i) {
             const QString n = QString::number(i);
-            housePressure[size_t(i)]->setText(number(QStringLiteral("HltHousePressure") + n));
+            stored::showNumber(housePressure[size_t(i)],
+                               number(QStringLiteral("HltHousePressure") + n));
             if (kind == hl::RangeKind::MeasuredDirectly) {
-                testFlow[size_t(i)]->setText(number(QStringLiteral("HltFlowCFM") + n));
+                stored::showNumber(testFlow[size_t(i)], number(QStringLiteral("HltFlowCFM") + n));
             } else {
-                flowPressure[size_t(i)]->setText(number(QStringLiteral("HltFlowPressure") + n));
+                stored::showNumber(flowPressure[size_t(i)],
+                                   number(QStringLiteral("HltFlowPressure") + n));
                 if (kind == hl::RangeKind::TwoBlowers)
-                    flowPressure2[size_t(i)]->setText(
-                        number(QStringLiteral("HltFlowPressure2_") + n));
+                    stored::showNumber(flowPressure2[size_t(i)],
+                                       number(QStringLiteral("HltFlowPressure2_") + n));
             }
         }
     }

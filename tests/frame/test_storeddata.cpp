@@ -314,6 +314,37 @@ private slots:
         run.close();
     }
 
+    // A number the program writes into a box is one its checks take back: values stored by
+    // another program reload in plain digits, or leave the box empty when they do not fit it,
+    // and the analysis saves again.
+    void numbersWrittenIntoBoxesAreAcceptedBack()
+    {
+        MainWindowFixture run;
+        const QString userFile = run.folder.file("Ostrel7_user.mdb");
+        QVERIFY(QFile::remove(userFile) && QFile::copy(seed().userDatabase(), userFile));
+        QFile(userFile).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        plant(run, {"Duct Leak Analysis", "DlaSummerDesignGrainDifference"}, 1.5e40);
+        plant(run, {"Duct Leak Analysis", "DlaSupplyLeaksSqIn"}, 2.5e-7);
+        QVERIFY(run.start());
+        frmHVACMain& form = run.form();
+        QVERIFY(clientskit::selectClient(form, seed().clientId));
+        form.tabMain->setCurrentWidget(form.pageEfficiency);
+        form.dl->fgdDLTestSelect->selectRow(0);
+        QCOMPARE(form.dl->txtDLSummerDesignGrainDifference->text(), QString());
+        QCOMPARE(form.dl->txtDLSupplyLeaksSqIn->text(), QStringLiteral("0.00000025"));
+        form.mblnDataChanged = true;
+        QVERIFY(form.efficiency->DLSave());
+        VERIFY_DIALOGS_DONE(run.dialogs);
+        QCOMPARE(clientskit::count(run.state->gcnnUser,
+                                   "SELECT COUNT(*) FROM [Duct Leak Analysis] WHERE "
+                                   "DlaSupplyLeaksSqIn = 2.5e-7"),
+                 2);
+        QCOMPARE(clientskit::count(run.state->gcnnUser,
+                                   "SELECT COUNT(*) FROM [Duct Leak Analysis] WHERE "
+                                   "DlaSummerDesignGrainDifference IS NULL"),
+                 1);
+    }
+
     // The fault that made a client's tests unreachable: house data that cannot be read
     // lists the test without results instead of ending the program.
     void unreadableHouseDataListsTheTestWithoutResults_data()

@@ -2,6 +2,8 @@
 
 #include "HLFixture.h"
 #include "HouseLeakageTest.h"
+#include "Settings.h"
+#include "Technicians.h"
 #include "vbdate.h"
 #include "vbformat.h"
 
@@ -421,6 +423,43 @@ private slots:
         r.tab().PrepHLTestTab(other);
         QCOMPARE(r.form().mintCurrentHltID, -1);
         QVERIFY(r.tab().housePressure[0]->text().isEmpty());
+    }
+
+    // A test keeps the technician who took it, even one no longer in the list: shown for that
+    // test only, never remembered, and saved again under that name.
+    void reloadedTestKeepsItsTechnician()
+    {
+        HLRun r;
+        QVERIFY(r.start());
+        enterTest(r);
+        r.clickCalculate();
+        const int32_t saved = r.form().mintCurrentHltID;
+        QVERIFY(saved > 0);
+        QComboBox* technicians = r.form().home->cmbTechnician;
+        execSql(r.db(), "DELETE FROM Technicians WHERE TechName = 'Pat Tester'");
+        execSql(r.db(), "INSERT INTO Technicians (TechName) VALUES ('Robin Other')");
+        r.form().technicians->RefreshTechnician();
+        technicians->setCurrentIndex(LocateComboText(technicians, "Robin Other"));
+        const QString remembered = GetAppSetting(r.db(), "MRUTechnician");
+
+        r.tab().PrepHLTestTab(saved);
+        QCOMPARE(technicians->currentText(), QStringLiteral("Pat Tester"));
+        QCOMPARE(technicians->count(), 2);
+        QCOMPARE(GetAppSetting(r.db(), "MRUTechnician"), remembered);
+        QCOMPARE(r.count("SELECT COUNT(*) FROM Technicians WHERE TechName = 'Pat Tester'"), 0);
+        // Delete on that entry deletes no stored technician.
+        r.form().technicians->cmbTechnician_KeyDown(Technicians::KeyDelete);
+        QCOMPARE(technicians->currentText(), QStringLiteral("Pat Tester"));
+
+        r.clickCalculate();
+        VERIFY_DIALOGS_DONE(r.run.dialogs);
+        QVERIFY(r.form().mintCurrentHltID > saved);
+        QCOMPARE(lastRow(r).value("TechName").toString(), QStringLiteral("Pat Tester"));
+
+        // Another test (or none) takes the entry away and the remembered technician is back.
+        r.tab().PrepHLTestTab(-1);
+        QCOMPARE(technicians->currentText(), QStringLiteral("Robin Other"));
+        QCOMPARE(technicians->count(), 1);
     }
 };
 
