@@ -64,7 +64,8 @@ struct Target
     const char* column;
 };
 
-// Every field the pages, lists, reloads and reports read from the row they show.
+// Every field the pages, lists, reloads and reports read from the row they show; of the
+// survey's lists, which all show their answers alike, a few.
 const Target Targets[] = {
     {"Clients", "ClientName"},
     {"Clients", "ClientAddress"},
@@ -76,11 +77,9 @@ const Target Targets[] = {
     {"Clients", "StoriesText"},
     {"Clients", "HltAverageCeilingHeight"},
     {"Clients", "HltBedrooms"},
-    {"Clients", "SurveyHowLong0"},
     {"Clients", "SurveyRoomName0"},
     {"Clients", "SurveyRoomComment0"},
     {"Clients", "SurveyYesNo0"},
-    {"Clients", "SurveyUtilities0"},
     {"Clients", "SurveyUtilitiesType0"},
     {"Clients", "ClientComments"},
     {"Clients", "ZoneID"},
@@ -102,7 +101,6 @@ const Target Targets[] = {
     {"House Leakage Tests", "HltFlowPressure5"},
     {"House Leakage Tests", "HltFlowCFM0"},
     {"Duct Leak Analysis", "DlaTestDate"},
-    {"Duct Leak Analysis", "TechName"},
     {"Duct Leak Analysis", "DlaUserID"},
     {"Duct Leak Analysis", "DlaSystemDescription"},
     {"Duct Leak Analysis", "DlaPrimaryHeat"},
