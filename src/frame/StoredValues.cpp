@@ -142,6 +142,7 @@ QString numberText(const QVariant& value)
 void showNumber(QLineEdit* box, const QString& text)
 {
     box->setText(text.size() > box->maxLength() ? QString() : text);
+    box->setCursorPosition(0); // a long number shows its leading digits
 }
 
 std::optional<QDateTime> dateTime(const QVariant& value)
