@@ -7,6 +7,7 @@
 #include "ErrorReport.h"
 #include "ListFunctions.h"
 #include "ReportsKit.h"
+#include "StoredValues.h"
 #include "report/ReportWindow.h"
 #include "ui_EfficiencyPage.h"
 
@@ -218,6 +219,44 @@ private slots:
         run.window.reset();
         run.state.reset();
         QVERIFY(QFile::copy(run.folder.file("Ostrel7_user.mdb"), t.userDatabase()));
+    }
+
+    // What the reading helpers make of a field, as the boxes and lists show it.
+    void fieldsAsShown_data()
+    {
+        QTest::addColumn<QVariant>("field");
+        QTest::addColumn<QString>("number"); // as a box shows it
+        QTest::addColumn<int>("whole16");    // -1: none
+        QTest::addColumn<QString>("date");   // "M/D/YY h:mm"
+        QTest::newRow("null") << QVariant() << "" << -1 << "";
+        QTest::newRow("empty") << QVariant("") << "" << -1 << "";
+        QTest::newRow("text") << QVariant("junk") << "" << -1 << "";
+        QTest::newRow("typed number") << QVariant(" 1,500.5 ") << "1500.5" << 1500 << "";
+        QTest::newRow("database's number text") << QVariant("2.5e+3") << "2500" << 2500 << "";
+        QTest::newRow("huge") << QVariant(1.5e40) << "15" + QString(39, '0') << -1 << "";
+        QTest::newRow("tiny") << QVariant(2.5e-7) << "0.00000025" << 0 << "";
+        QTest::newRow("negative") << QVariant(-40000) << "-40000" << -1 << "";
+        QTest::newRow("beyond 32 bits")
+            << QVariant(qlonglong(5000000000LL)) << "5000000000" << -1 << "";
+        QTest::newRow("half to even") << QVariant(12.5) << "12.5" << 12 << "";
+        QTest::newRow("infinite text") << QVariant("inf") << "" << -1 << "";
+        QTest::newRow("stored date")
+            << QVariant("2026-12-10T15:05:00.000") << "" << -1 << "12/10/26 15:05";
+        QTest::newRow("date alone") << QVariant("2026-12-10") << "" << -1 << "12/10/26 0:00";
+        QTest::newRow("typed date")
+            << QVariant("12/10/2026 3:05 pm") << "" << -1 << "12/10/26 15:05";
+        QTest::newRow("other date") << QVariant("12-10-2026") << "" << -1 << "";
+        QTest::newRow("date as number") << QVariant(46000) << "46000" << -1 << "";
+    }
+    void fieldsAsShown()
+    {
+        QFETCH(QVariant, field);
+        QFETCH(QString, number);
+        QFETCH(int, whole16);
+        QFETCH(QString, date);
+        QCOMPARE(stored::numberText(field), number);
+        QCOMPARE(stored::whole16(field).value_or(-1), whole16);
+        QCOMPARE(stored::dateText(field, "M/D/YY h:mm"), date);
     }
 
     void everyPageOpensWhateverTheFieldHolds_data()
