@@ -6,6 +6,8 @@
 #include "vbformat.h"
 #include "vbmath.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr double CfmPerLps = 2.11888;
@@ -230,6 +232,9 @@ float HouseLeakageTest::BoosterVentilationNeededDaily()
 
 int HouseLeakageTest::WinterGrainDifference() const
 {
+    // An unknown design temperature (NaN) falls in no band.
+    if (std::isnan(m_winterTimeDesignTemperature))
+        vbrt::raise(vbrt::ErrOverflow);
     if (vbrt::lt(m_winterTimeDesignTemperature, 0))
         return 41;
     if (vbrt::lt(m_winterTimeDesignTemperature, 20))

@@ -11,6 +11,7 @@
 #include "Pages.h"
 #include "ProgramState.h"
 #include "Settings.h"
+#include "StoredValues.h"
 #include "TabHub.h"
 #include "WaitCursor.h"
 #include "frmHVACMain.h"
@@ -80,9 +81,16 @@ void fillList(QComboBox* list, QSqlQuery& q, bool withData)
     list->clear();
     QList<QStandardItem*> items;
     while (q.next()) {
-        auto* item = new QStandardItem(q.value(0).toString());
-        if (withData)
-            item->setData(q.value(1).toInt(), Qt::UserRole);
+        std::optional<int32_t> id;
+        if (withData) {
+            // A row whose id the program cannot hold could never be loaded or saved back.
+            id = stored::whole32(q.value(1));
+            if (!id)
+                continue;
+        }
+        auto* item = new QStandardItem(stored::text(q.value(0)));
+        if (id)
+            item->setData(*id, Qt::UserRole);
         items.append(item);
     }
     if (auto* model = qobject_cast<QStandardItemModel*>(list->model()))
@@ -94,10 +102,9 @@ void fillList(QComboBox* list, QSqlQuery& q, bool withData)
 
 QString storedDate(const QVariant& value)
 {
-    if (value.isNull())
-        return {};
-    const QDateTime when = value.toDateTime();
-    return when.isValid() ? vbrt::formatDate(when, ClientRecords::DateFormat) : value.toString();
+    // Text that is no date shows as it is: the save asks for a valid one.
+    const auto when = stored::dateTime(value);
+    return when ? vbrt::formatDate(*when, ClientRecords::DateFormat) : stored::text(value);
 }
 
 } // namespace
@@ -243,7 +250,7 @@ void ClientRecords::showClientRow(const QSqlRecord& row)
     const Filling filling(*this);
     auto* ui = m_form.survey.get();
     const auto text = [&row](const char* name) {
-        return row.value(QLatin1String(name)).toString();
+        return stored::text(row.value(QLatin1String(name)));
     };
     ui->txtClientName->setText(text("ClientName"));
     ui->txtClientStreet->setText(text("ClientAddress"));
@@ -257,10 +264,10 @@ void ClientRecords::showClientRow(const QSqlRecord& row)
     if (zone.isNull())
         m_form.climate->SetCurrentClimate(
             GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
-    else if (!zone.toString().isEmpty())
-        m_form.climate->SetCurrentClimate(zone.toString());
+    else if (!stored::text(zone).isEmpty())
+        m_form.climate->SetCurrentClimate(stored::text(zone));
 
-    const int32_t clientId = row.value(QStringLiteral("ClientID")).toInt();
+    const int32_t clientId = stored::whole32(row.value(QStringLiteral("ClientID"))).value_or(-1);
     if (clientId != m_form.state.gintClientID) {
         // The tests shown belong to the client that was current; another client starts with
         // none, so that no tab shows or saves a test under the wrong client.

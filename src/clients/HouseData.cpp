@@ -6,6 +6,7 @@
 #include "ListFunctions.h"
 #include "Pages.h"
 #include "ProgramState.h"
+#include "StoredValues.h"
 #include "frmHVACMain.h"
 #include "ui_ClientSurveyPage.h"
 #include "vbconvert.h"
@@ -32,11 +33,6 @@ std::optional<int> wholeNumber(double value)
         rounded > std::numeric_limits<int16_t>::max())
         return std::nullopt;
     return static_cast<int>(rounded);
-}
-
-QString numberText(const QVariant& value)
-{
-    return value.isNull() ? QString() : vbrt::cstr(value.toDouble());
 }
 
 } // namespace
@@ -180,15 +176,15 @@ void HouseData::clear()
 void HouseData::show(const QSqlRecord& row)
 {
     auto* ui = m_form.survey.get();
-    const QVariant area = row.value(QStringLiteral("HltLivingArea"));
-    ui->txtHLLivingArea->setText(area.isNull() ? QString()
-                                               : vbrt::format(area.toDouble(), "#,##0"));
-    const QVariant stories = row.value(QStringLiteral("HltStories"));
-    ui->cmbHLStories->setCurrentIndex(
-        stories.isNull() ? -1 : LocateComboItemData(ui->cmbHLStories, stories.toInt()));
-    ui->txtHLCeilingHeight->setText(
-        numberText(row.value(QStringLiteral("HltAverageCeilingHeight"))));
-    ui->txtHLBedrooms->setText(numberText(row.value(QStringLiteral("HltBedrooms"))));
+    // A value that cannot be read shows as an empty box.
+    const auto area = stored::whole32(row.value(QStringLiteral("HltLivingArea")));
+    stored::showNumber(ui->txtHLLivingArea, area ? vbrt::format(*area, "#,##0") : QString());
+    const auto stories = stored::whole16(row.value(QStringLiteral("HltStories")));
+    ui->cmbHLStories->setCurrentIndex(stories ? LocateComboItemData(ui->cmbHLStories, *stories)
+                                              : -1);
+    stored::showNumber(ui->txtHLCeilingHeight,
+                       row.value(QStringLiteral("HltAverageCeilingHeight")));
+    stored::showNumber(ui->txtHLBedrooms, row.value(QStringLiteral("HltBedrooms")));
 }
 
 void HouseData::appendValues(ClientValues& values) const

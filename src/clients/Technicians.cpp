@@ -6,6 +6,7 @@
 #include "ListFunctions.h"
 #include "ProgramState.h"
 #include "Settings.h"
+#include "StoredValues.h"
 #include "TabHub.h"
 #include "frmHVACMain.h"
 #include "ui_HomePage.h"
@@ -21,6 +22,13 @@
 using platform::MsgButtons;
 using platform::MsgIcon;
 using platform::MsgResult;
+
+namespace {
+
+// Marks the list entry that stands for a reloaded test's technician only.
+constexpr int TestOnlyRole = Qt::UserRole + 1;
+
+} // namespace
 
 Technicians::Technicians(frmHVACMain& form) : m_form(form)
 {
@@ -59,14 +67,74 @@ void Technicians::RefreshTechnician()
     QSqlQuery q =
         execSql(m_form.state.gcnnUser, QStringLiteral("SELECT TechName, TechID FROM Technicians "
                                                       "ORDER BY TechName, TechID"));
-    while (q.next())
-        addComboItem(list, q.value(0).toString(), q.value(1).toInt());
+    while (q.next()) {
+        // A row whose id the program cannot hold could never be chosen back.
+        if (const auto id = stored::whole32(q.value(1)))
+            addComboItem(list, stored::text(q.value(0)), *id);
+    }
     list->setCurrentIndex(-1);
+}
+
+int Technicians::testTechnicianIndex() const
+{
+    const QComboBox* list = m_form.home->cmbTechnician;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->itemData(i, TestOnlyRole).toBool())
+            return i;
+    return -1;
+}
+
+void Technicians::showTestTechnician(const QString& name)
+{
+    if (name.isEmpty()) {
+        dropTestTechnician();
+        return;
+    }
+    QComboBox* list = m_form.home->cmbTechnician;
+    int index = -1;
+    for (int i = 0; i < list->count() && index < 0; ++i)
+        if (list->itemText(i) == name && !list->itemData(i, TestOnlyRole).toBool())
+            index = i;
+    if (index >= 0) {
+        dropTestTechnician();
+        list->setCurrentIndex(LocateComboText(list, name));
+        return;
+    }
+    // Choosing this entry is not choosing a technician: nothing is remembered for it.
+    const QSignalBlocker block(list);
+    index = testTechnicianIndex();
+    if (index < 0) {
+        addComboItem(list, name, -1);
+        index = list->count() - 1;
+        list->setItemData(index, true, TestOnlyRole);
+    } else {
+        list->setItemText(index, name);
+    }
+    list->setCurrentIndex(index);
+}
+
+void Technicians::dropTestTechnician()
+{
+    const int index = testTechnicianIndex();
+    if (index < 0)
+        return;
+    QComboBox* list = m_form.home->cmbTechnician;
+    const bool shown = list->currentIndex() == index;
+    const QSignalBlocker block(list);
+    list->removeItem(index);
+    if (shown) {
+        const auto id =
+            stored::whole32(GetAppSetting(m_form.state.gcnnUser, QStringLiteral("MRUTechnician")));
+        list->setCurrentIndex(id ? LocateComboItemData(list, *id) : -1);
+    }
 }
 
 void Technicians::cmbTechnician_Click()
 {
     QComboBox* list = m_form.home->cmbTechnician;
+    if (list->currentIndex() >= 0 && testTechnicianIndex() == list->currentIndex())
+        return; // only a reloaded test's name: nothing to remember
+    dropTestTechnician();
     if (list->currentIndex() >= 0) {
         runDatabaseAction(m_form.state, DbAccess::Write,
                           QStringLiteral("The chosen technician could not be remembered."), [&] {
@@ -84,6 +152,8 @@ void Technicians::cmbTechnician_KeyDown(int keyCode)
     QComboBox* list = m_form.home->cmbTechnician;
     if (keyCode != KeyDelete || list->currentIndex() < 0)
         return;
+    if (list->currentIndex() == testTechnicianIndex())
+        return; // no stored technician to delete
     if (m_form.state.dialogs.msgBox(QStringLiteral("Delete selected technician?"),
                                     MsgButtons::YesNo, MsgIcon::Question,
                                     QStringLiteral("Confirm Delete")) != MsgResult::Yes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class frmHVACMain;
 
@@ -16,6 +17,13 @@ public:
     void txtAddTechnician_KeyUp(int keyCode);
     void txtAddTechnician_Validate(bool& cancel);
 
+    // A reloaded test's technician: the list's entry of that name or, when the list no longer
+    // holds it, an entry for that test only, stored nowhere and never remembered. A test
+    // without a name leaves the choice as it is.
+    void showTestTechnician(const QString& name);
+    // Takes such an entry out again; when it was chosen, the remembered technician is.
+    void dropTestTechnician();
+
     static constexpr int KeyDelete = 46;
     static constexpr int KeyReturn = 13;
 
@@ -25,6 +33,7 @@ protected:
 private:
     // Adds the typed name (or finds it) and chooses it.
     void addTechnician();
+    int testTechnicianIndex() const;
 
     frmHVACMain& m_form;
 };

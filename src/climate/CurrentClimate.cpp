@@ -7,6 +7,7 @@
 #include "DatabaseAction.h"
 #include "ProgramState.h"
 #include "Settings.h"
+#include "StoredValues.h"
 #include "frmClimateSelection.h"
 #include "frmHVACMain.h"
 #include "ui_ClientSurveyPage.h"
@@ -15,6 +16,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlQuery>
+
+#include <limits>
 
 namespace {
 
@@ -63,12 +66,15 @@ bool CurrentClimate::applyClimate(const QString& uniqueId)
             return false;
         }
     }
-    m_form.mstrClimateCity = q.value(0).toString();
-    m_form.mstrClimateState = q.value(1).toString();
-    m_form.mstrClimateLBLZone = q.value(2).toString();
-    m_form.mstrClimateUniqueID = q.value(3).toString();
-    m_form.msngClimateWinterDesignTemp = q.value(4).toFloat();
-    m_form.msngClimateSummerGrainDiff = q.value(5).toFloat();
+    m_form.mstrClimateCity = stored::text(q.value(0));
+    m_form.mstrClimateState = stored::text(q.value(1));
+    m_form.mstrClimateLBLZone = stored::text(q.value(2));
+    m_form.mstrClimateUniqueID = stored::text(q.value(3));
+    // A design value that cannot be read is unknown (NaN), never 0 degrees: the figures that
+    // need it refuse, the others are still computed.
+    constexpr float unknown = std::numeric_limits<float>::quiet_NaN();
+    m_form.msngClimateWinterDesignTemp = stored::single(q.value(4)).value_or(unknown);
+    m_form.msngClimateSummerGrainDiff = stored::single(q.value(5)).value_or(unknown);
     // The caption follows the climate, so a loaded client never shows the one before.
     UpdateClimateCaption();
     return found;

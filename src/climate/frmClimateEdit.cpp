@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "ProgramState.h"
 #include "ScreenFit.h"
+#include "StoredValues.h"
 #include "ui_frmClimateEdit.h"
 #include "vbconvert.h"
 #include "vbformat.h"
@@ -54,12 +55,16 @@ void frmClimateEdit::RefreshUserClimates(int32_t select)
                           QStringLiteral("SELECT ZoneID, ZoneCity, ZoneState FROM UserClimates "
                                          "ORDER BY ZoneState, ZoneCity, ZoneID"));
     while (q.next()) {
-        const QString state = q.value(2).toString();
-        auto* item = new QListWidgetItem(
-            q.value(1).toString() + (state.isEmpty() ? QString() : QStringLiteral(", ") + state));
-        item->setData(Qt::UserRole, q.value(0).toInt());
+        const auto zoneId = stored::whole32(q.value(0));
+        if (!zoneId)
+            continue; // an id the program cannot hold could not be saved back
+        const QString state = stored::text(q.value(2));
+        auto* item =
+            new QListWidgetItem(stored::text(q.value(1)) +
+                                (state.isEmpty() ? QString() : QStringLiteral(", ") + state));
+        item->setData(Qt::UserRole, *zoneId);
         list->addItem(item);
-        if (q.value(0).toInt() == select)
+        if (*zoneId == select)
             list->setCurrentItem(item);
     }
 }
@@ -83,16 +88,13 @@ void frmClimateEdit::showClimate(int32_t zoneId)
     if (!q.next())
         return cmdNew_Click();
     m_zoneId = zoneId;
-    const auto number = [](const QVariant& v) {
-        return v.isNull() ? QString() : vbrt::cstr(v.toDouble());
-    };
-    m_ui->txtZoneCity->setText(q.value(0).toString());
-    m_ui->txtZoneState->setText(q.value(1).toString());
-    m_ui->txtZoneCountry->setText(q.value(2).toString());
-    m_ui->txtZoneLBLClimateZone->setText(q.value(3).toString());
-    m_ui->txtZoneWinterOutdoorDesignTemp->setText(number(q.value(4)));
-    m_ui->txtZoneSummerOutdoorDesignTemp->setText(number(q.value(5)));
-    m_ui->txtZoneSummerDesignGrainDifference->setText(number(q.value(6)));
+    m_ui->txtZoneCity->setText(stored::text(q.value(0)));
+    m_ui->txtZoneState->setText(stored::text(q.value(1)));
+    m_ui->txtZoneCountry->setText(stored::text(q.value(2)));
+    stored::showNumber(m_ui->txtZoneLBLClimateZone, q.value(3));
+    stored::showNumber(m_ui->txtZoneWinterOutdoorDesignTemp, q.value(4));
+    stored::showNumber(m_ui->txtZoneSummerOutdoorDesignTemp, q.value(5));
+    stored::showNumber(m_ui->txtZoneSummerDesignGrainDifference, q.value(6));
     m_ui->cmdDelete->setEnabled(true);
 }
 
@@ -134,13 +136,22 @@ bool frmClimateEdit::cmdSave_Click()
     if (!zone || *zone != std::floor(*zone) || *zone < 1 || *zone > 4)
         return refuse(m_ui->txtZoneLBLClimateZone,
                       QStringLiteral("The LBL climate zone must be 1, 2, 3 or 4."));
+    // Design values a climate can have: beyond them the calculations and reports that use
+    // the climate could not be computed.
+    const struct
+    {
+        QLineEdit* box;
+        DesignRange range;
+    } designValues[] = {{m_ui->txtZoneWinterOutdoorDesignTemp, WinterDesignTemp},
+                        {m_ui->txtZoneSummerOutdoorDesignTemp, SummerDesignTemp},
+                        {m_ui->txtZoneSummerDesignGrainDifference, SummerGrainDifference}};
     QList<double> numbers;
-    for (QLineEdit* box :
-         {m_ui->txtZoneWinterOutdoorDesignTemp, m_ui->txtZoneSummerOutdoorDesignTemp,
-          m_ui->txtZoneSummerDesignGrainDifference}) {
+    for (const auto& [box, range] : designValues) {
         const auto value = vbrt::parseNumber(box->text());
         if (!value)
             return refuse(box, QStringLiteral("A number is required."));
+        if (*value < range.low || *value > range.high)
+            return refuse(box, range.message);
         numbers << *value;
     }
     const QVariant state = text(m_ui->txtZoneState, "ZoneState");

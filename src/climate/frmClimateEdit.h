@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include <cstdint>
 #include <memory>
@@ -27,6 +28,22 @@ public:
 
     // The ZoneID shown, -1 for a climate not stored yet.
     int32_t currentZoneId() const { return m_zoneId; }
+
+    // The design values a climate can have, inclusive, and what a value outside is told.
+    struct DesignRange
+    {
+        double low;
+        double high;
+        QString message;
+    };
+    static inline const DesignRange WinterDesignTemp{
+        -60, 80, QStringLiteral("The winter design temperature must be from -60 to 80 °F.")};
+    static inline const DesignRange SummerDesignTemp{
+        40, 130, QStringLiteral("The summer design temperature must be from 40 to 130 °F.")};
+    static inline const DesignRange SummerGrainDifference{
+        -50, 150,
+        QStringLiteral(
+            "The summer design grain difference must be from -50 to 150 grains per pound.")};
 
 private:
     void RefreshUserClimates(int32_t select);

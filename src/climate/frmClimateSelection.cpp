@@ -4,6 +4,7 @@
 #include "DatabaseAction.h"
 #include "ProgramState.h"
 #include "ScreenFit.h"
+#include "StoredValues.h"
 #include "frmClimateEdit.h"
 #include "ui_frmClimateSelection.h"
 #include "vbformat.h"
@@ -53,25 +54,29 @@ void frmClimateSelection::RefreshClimates()
                                          "ZoneSummerDesignGrainDifference, CountOfZoneID, Source "
                                          "FROM [Climates by prevalence]"));
     grid->setRowCount(0);
-    const auto number = [](const QVariant& v) {
-        return v.isNull() ? QString() : vbrt::cstr(v.toDouble());
-    };
+    const auto number = [](const QVariant& v) { return stored::numberText(v); };
+    const auto text = [&q](int column) { return stored::text(q.value(column)); };
     while (q.next()) {
         const int row = grid->rowCount();
         grid->insertRow(row);
-        QString location = q.value(1).toString();
-        if (q.value(9).toString().startsWith('U'))
+        QString location = text(1);
+        if (text(9).startsWith('U'))
             location += QStringLiteral(" (user)");
-        const QStringList cells{
-            q.value(0).toString(), location,           q.value(2).toString(), q.value(3).toString(),
-            q.value(4).toString(), number(q.value(5)), number(q.value(6)),    number(q.value(7)),
-            q.value(8).toString()};
+        const QStringList cells{text(0),
+                                location,
+                                text(2),
+                                text(3),
+                                number(q.value(4)),
+                                number(q.value(5)),
+                                number(q.value(6)),
+                                number(q.value(7)),
+                                text(8)};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c >= 4)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (c == 1)
-                item->setData(Qt::UserRole, q.value(1).toString()); // the location alone
+                item->setData(Qt::UserRole, text(1)); // the location alone
             grid->setItem(row, c, item);
         }
     }

@@ -8,6 +8,7 @@
 #include "FlowHoodTab.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
+#include "StoredValues.h"
 #include "WaitCursor.h"
 #include "frmHVACMain.h"
 #include "ui_EfficiencyPage.h"
@@ -36,12 +37,6 @@ enum Column
     ColumnCount
 };
 
-// A stored number as the boxes show it; empty for none.
-QString numberText(const QVariant& value)
-{
-    return value.isNull() ? QString() : vbrt::cstr(value.toDouble());
-}
-
 // A box's number for storing; null when the box is empty.
 QVariant numberOf(const QLineEdit* box)
 {
@@ -56,7 +51,8 @@ QVariant codeOf(const QComboBox* list)
 
 void selectCode(QComboBox* list, const QVariant& code)
 {
-    list->setCurrentIndex(code.isNull() ? -1 : LocateComboItemData(list, code.toInt()));
+    const auto value = stored::whole32(code);
+    list->setCurrentIndex(value ? LocateComboItemData(list, *value) : -1);
 }
 
 } // namespace
@@ -93,11 +89,13 @@ void EfficiencyTab::RefreshDLTests()
                                "ORDER BY DlaUserID, DlaTestDate, DlaID"),
                 {m_form.state.gintClientID});
     while (q.next()) {
+        const auto id = stored::whole32(q.value(0));
+        if (!id)
+            continue; // a row the program cannot address again
         const int row = grid->rowCount();
         grid->insertRow(row);
-        const QStringList cells{q.value(0).toString(),
-                                vbrt::formatDate(q.value(1).toDateTime(), "M/D/YY h:mm"),
-                                q.value(2).toString(), q.value(3).toString()};
+        const QStringList cells{QString::number(*id), stored::dateText(q.value(1), "M/D/YY h:mm"),
+                                stored::text(q.value(2)), stored::text(q.value(3))};
         for (int col = 0; col < ColumnCount; ++col)
             grid->setItem(row, col, new QTableWidgetItem(cells[col]));
     }
@@ -142,14 +140,13 @@ void EfficiencyTab::ShowDlaRecord(int32_t dlaId)
     auto* dl = m_form.dl.get();
     auto field = [&q](const char* name) { return q.value(QLatin1String(name)); };
 
-    dl->txtDLTestDateTime->setText(
-        vbrt::formatDate(field("DlaTestDate").toDateTime(), "mm/dd/yyyy h:mm am/pm"));
-    dl->txtDLTestNum->setText(field("DlaUserID").toString());
-    dl->txtDLSystemDescription->setText(field("DlaSystemDescription").toString());
+    dl->txtDLTestDateTime->setText(stored::dateText(field("DlaTestDate"), "mm/dd/yyyy h:mm am/pm"));
+    dl->txtDLTestNum->setText(stored::text(field("DlaUserID")));
+    dl->txtDLSystemDescription->setText(stored::text(field("DlaSystemDescription")));
     // The heating system first: choosing a heat pump empties the furnace input.
     QComboBox* heat = dl->cmbDLPrimaryHeat;
-    const QVariant heatCode = field("DlaPrimaryHeat");
-    const int heatPosition = heatCode.isNull() ? -1 : LocateComboItemData(heat, heatCode.toInt());
+    const auto heatCode = stored::whole32(field("DlaPrimaryHeat"));
+    const int heatPosition = heatCode ? LocateComboItemData(heat, *heatCode) : -1;
     if (heatPosition < 0) {
         // An empty box would make the type-ahead pick the first item.
         const QSignalBlocker blocker(heat);
@@ -158,19 +155,18 @@ void EfficiencyTab::ShowDlaRecord(int32_t dlaId)
         heat->setCurrentIndex(heatPosition);
     }
     HeatRelabel(heatPosition);
-    const QVariant btu = field("DlaTotalBtuInput");
+    const auto btu = stored::whole32(field("DlaTotalBtuInput"));
     if (dl->txtDLTotalBtuInput->isEnabled())
-        dl->txtDLTotalBtuInput->setText(btu.isNull() ? QString()
-                                                     : vbrt::format(btu.toLongLong(), "#,##0"));
-    dl->txtDLTotalCoolingTons->setText(numberText(field("DlaTotalCoolingTons")));
-    dl->txtDLSupplyLeaksSqIn->setText(numberText(field("DlaSupplyLeaksSqIn")));
-    dl->txtDLReturnLeaksSqIn->setText(numberText(field("DlaReturnLeaksSqIn")));
+        stored::showNumber(dl->txtDLTotalBtuInput, btu ? vbrt::format(*btu, "#,##0") : QString());
+    stored::showNumber(dl->txtDLTotalCoolingTons, field("DlaTotalCoolingTons"));
+    stored::showNumber(dl->txtDLSupplyLeaksSqIn, field("DlaSupplyLeaksSqIn"));
+    stored::showNumber(dl->txtDLReturnLeaksSqIn, field("DlaReturnLeaksSqIn"));
     selectCode(dl->cmbDLReturnLeaks, field("DlaReturnLeaks"));
     selectCode(dl->cmbDLAtticRoofCoolingFactor, field("DlaAtticRoofCoolingFactor"));
-    dl->txtDLWinterOutDesignTemp->setText(numberText(field("DlaWinterOutDesignTemp")));
-    dl->txtDLSummerOutDesignTemp->setText(numberText(field("DlaSummerOutDesignTemp")));
-    dl->txtDLSummerDesignGrainDifference->setText(
-        numberText(field("DlaSummerDesignGrainDifference")));
+    stored::showNumber(dl->txtDLWinterOutDesignTemp, field("DlaWinterOutDesignTemp"));
+    stored::showNumber(dl->txtDLSummerOutDesignTemp, field("DlaSummerOutDesignTemp"));
+    stored::showNumber(dl->txtDLSummerDesignGrainDifference,
+                       field("DlaSummerDesignGrainDifference"));
 
     ClearDLResults();
     m_form.flowHood->CalculateTotalLeaks();
@@ -189,14 +185,14 @@ void EfficiencyTab::fillDesignValuesFromClimate()
                                              "FROM [Climates by prevalence] WHERE UniqueID = ?"),
                               {m_form.mstrClimateUniqueID});
         if (q.next()) {
-            winter = numberText(q.value(0));
-            summer = numberText(q.value(1));
-            grains = numberText(q.value(2));
+            winter = stored::numberText(q.value(0));
+            summer = stored::numberText(q.value(1));
+            grains = stored::numberText(q.value(2));
         }
     }
-    m_form.dl->txtDLWinterOutDesignTemp->setText(winter);
-    m_form.dl->txtDLSummerOutDesignTemp->setText(summer);
-    m_form.dl->txtDLSummerDesignGrainDifference->setText(grains);
+    stored::showNumber(m_form.dl->txtDLWinterOutDesignTemp, winter);
+    stored::showNumber(m_form.dl->txtDLSummerOutDesignTemp, summer);
+    stored::showNumber(m_form.dl->txtDLSummerDesignGrainDifference, grains);
 }
 
 void EfficiencyTab::PrepDLATab()

@@ -3,6 +3,7 @@
 #include "ListFunctions.h"
 #include "ProgramState.h"
 #include "Settings.h"
+#include "StoredValues.h"
 #include "frmHVACMain.h"
 #include "ui_HomePage.h"
 
@@ -97,14 +98,11 @@ void InitializeLists(frmHVACMain& form)
 
 void InitializeSettings(frmHVACMain& form)
 {
-    const QString id = GetAppSetting(form.state.gcnnUser, QStringLiteral("MRUTechnician"));
-    if (id.isEmpty())
+    const auto techId =
+        stored::whole32(GetAppSetting(form.state.gcnnUser, QStringLiteral("MRUTechnician")));
+    if (!techId)
         return;
-    bool ok = false;
-    const int techId = id.toInt(&ok);
-    if (!ok)
-        return;
-    const int index = LocateComboItemData(form.home->cmbTechnician, techId);
+    const int index = LocateComboItemData(form.home->cmbTechnician, *techId);
     if (index >= 0)
         form.home->cmbTechnician->setCurrentIndex(index);
 }

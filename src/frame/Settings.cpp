@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "Database.h"
+#include "StoredValues.h"
 
 QString GetAppSetting(const QSqlDatabase& db, const QString& name)
 {
@@ -8,7 +9,7 @@ QString GetAppSetting(const QSqlDatabase& db, const QString& name)
                           QStringLiteral("SELECT SettingValue FROM Settings WHERE SettingName = ? "
                                          "ORDER BY rowid LIMIT 1"),
                           {name});
-    return q.next() ? q.value(0).toString() : QString();
+    return q.next() ? stored::text(q.value(0)) : QString();
 }
 
 void SaveAppSetting(const QSqlDatabase& db, const QString& name, const QString& value)

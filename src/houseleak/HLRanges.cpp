@@ -10,10 +10,12 @@
 #include "Pages.h"
 #include "ProgramState.h"
 #include "Settings.h"
+#include "StoredValues.h"
 #include "Twips.h"
 #include "frmHVACMain.h"
 #include "ui_HouseLeakagePage.h"
 #include "vbconvert.h"
+#include "vberror.h"
 
 #include <QApplication>
 #include <QSignalBlocker>
@@ -76,14 +78,15 @@ void HouseLeakageTab::RefreshBlowerModel()
         execSql(m_form.state.gcnnUser,
                 QStringLiteral("SELECT BlowerModelID, BlowerModelName FROM [Blower Models] "
                                "ORDER BY BlowerModelID"));
-    while (q.next())
-        addComboItem(list, q.value(1).toString(), q.value(0).toInt());
+    while (q.next()) {
+        if (const auto id = stored::whole32(q.value(0)))
+            addComboItem(list, stored::text(q.value(1)), *id);
+    }
     const QString setting = GetAppSetting(m_form.state.gcnnUser, QStringLiteral("BlowerModelID"));
     int model = 2;
     if (!setting.isEmpty()) {
         // A setting that is no whole number matches no model.
-        const std::optional<double> value = vbrt::parseNumber(setting);
-        model = value && std::abs(*value) < 32767.5 ? vbrt::cint(*value) : -1;
+        model = stored::whole16(setting).value_or(-1);
     }
     list->setCurrentIndex(model < 0 ? -1 : LocateComboItemData(list, model));
 }
@@ -99,8 +102,10 @@ void HouseLeakageTab::RefreshRange()
                           QStringLiteral("SELECT rangeid, RangeDropText FROM Ranges WHERE "
                                          "BlowerModelID = ? ORDER BY RangeDisplayOrder, rangeid"),
                           {model});
-    while (q.next())
-        addComboItem(list, q.value(1).toString(), q.value(0).toInt());
+    while (q.next()) {
+        if (const auto id = stored::whole32(q.value(0)))
+            addComboItem(list, stored::text(q.value(1)), *id);
+    }
     list->setCurrentIndex(-1);
 }
 
@@ -260,7 +265,13 @@ int16_t HouseLeakageTab::GetFanDirection(int directionCode)
 void HouseLeakageTab::loadRangeConstants(QSqlQuery& row, int directionCode, HouseLeakageTest& test)
 {
     const bool reversed = GetFanDirection(directionCode) != 0;
-    auto value = [&row](int column) { return vbrt::csng(row.value(column).toDouble()); };
+    // A constant that is no number stops the calculation as a mismatch would.
+    auto value = [&row](int column) {
+        const auto k = stored::number(row.value(column));
+        if (!k)
+            vbrt::raise(vbrt::ErrTypeMismatch);
+        return vbrt::csng(*k);
+    };
     test.setRangeK(value(reversed ? 1 : 0));
     test.setRangeN(value(reversed ? 3 : 2));
     test.setRangeK1(value(4));

@@ -50,10 +50,17 @@ bool HouseLeakageTab::HLSave()
     // leaves no row behind.
     if (!checkAllReadings(messages))
         return false;
+    // A typed date is the test's date: text that is none is refused rather than replaced.
+    const auto typed = vbrt::parseDate(ui.txtHLTestDateTime->text());
+    if (!typed && !ui.txtHLTestDateTime->text().trimmed().isEmpty())
+        return refuse(ui.txtHLTestDateTime,
+                      QStringLiteral("The date entered is not a valid date.  Please enter it as "
+                                     "mm/dd/yyyy h:mm am/pm."),
+                      messages);
 
     Filling filling(*this);
     QVariant testDate;
-    if (const auto typed = vbrt::parseDate(ui.txtHLTestDateTime->text())) {
+    if (typed) {
         testDate = *typed;
     } else {
         // The time shown is the time stored, to the minute the box shows.

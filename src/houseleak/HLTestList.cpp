@@ -9,6 +9,8 @@
 #include "ListFunctions.h"
 #include "ProgramState.h"
 #include "Settings.h"
+#include "StoredValues.h"
+#include "Technicians.h"
 #include "Twips.h"
 #include "frmHVACMain.h"
 #include "ui_ClientSurveyPage.h"
@@ -62,19 +64,26 @@ template <typename T, typename F> std::optional<T> attempt(F f)
     }
 }
 
+// What a row's results need and could not be read: the row cannot be computed.
+template <typename T> T required(const std::optional<T>& value)
+{
+    if (!value)
+        vbrt::raise(vbrt::ErrInvalidNull);
+    return *value;
+}
+
 struct RangeRow
 {
     std::array<float, 8> constants{}; // K, K reversed, N, N reversed, K1-K4
 };
 
+// A stored whole-number field as the page keeps it (16 bits); anything else counts as empty.
 std::optional<float> fieldValue(const QSqlQuery& q, int index)
 {
     if (index < 0)
         return std::nullopt;
-    const QVariant v = q.value(index);
-    if (v.isNull())
-        return std::nullopt;
-    return float(v.toInt());
+    const auto v = stored::whole16(q.value(index));
+    return v ? std::optional<float>(*v) : std::nullopt;
 }
 
 QTableWidgetItem* cell(const QString& text,
@@ -180,25 +189,34 @@ void HouseLeakageTab::RefreshHLTests(QSqlQuery& rows)
                                              "RangeNReversed, RangeK1, RangeK2, RangeK3, RangeK4 "
                                              "FROM Ranges ORDER BY rangeid"));
         while (r.next()) {
-            const int id = r.value(0).toInt();
-            if (ranges.contains(id))
+            const auto id = stored::whole32(r.value(0));
+            if (!id || ranges.contains(*id))
                 continue;
+            // A range whose constants cannot be read lists its tests without results.
             RangeRow row;
-            for (int c = 0; c < 8; ++c)
-                row.constants[size_t(c)] = float(r.value(c + 1).toDouble());
-            ranges.insert(id, row);
+            bool readable = true;
+            for (int c = 0; c < 8 && readable; ++c) {
+                const auto k = stored::single(r.value(c + 1));
+                readable = k.has_value();
+                row.constants[size_t(c)] = k.value_or(0);
+            }
+            if (readable)
+                ranges.insert(*id, row);
         }
     }
 
     int count = 0;
     while (rows.next()) {
-        const int32_t id = rows.value(idCol).toInt();
-        const bool multiPoint = !rows.value(typeCol).isNull() && rows.value(typeCol).toInt() == 0;
+        const auto storedId = stored::whole32(rows.value(idCol));
+        if (!storedId)
+            continue; // a row the program cannot address again
+        const int32_t id = *storedId;
+        const bool multiPoint = stored::whole16(rows.value(typeCol)) == int16_t(0);
         // A stored test whose results cannot be computed (readings missing, no house data or
         // climate) is still listed, so that it can be chosen or deleted.
         const auto results = attempt<std::pair<float, float>>([&]() -> std::pair<float, float> {
             HouseLeakageTest test;
-            test.setLblClimateZone(context.zone.value());
+            test.setLblClimateZone(required(context.zone));
             test.setWinterTimeDesignTemperature(context.winterDesignTemp);
             test.setGrainDifferenceSummer(context.summerGrainDiff);
             const auto type = fieldValue(rows, typeCol);
@@ -207,7 +225,7 @@ void HouseLeakageTab::RefreshHLTests(QSqlQuery& rows)
             test.setTestType(int16_t(type.value_or(-1)));
             test.setTestDirection(int16_t(direction.value_or(-1)));
             test.setGaugeLocation(int16_t(gauge.value_or(-1)));
-            const int rangeId = rows.value(rangeCol).isNull() ? -1 : rows.value(rangeCol).toInt();
+            const int rangeId = stored::whole32(rows.value(rangeCol)).value_or(-1);
             const int code = direction && gauge ? int(*direction + 2 * *gauge) : -1;
             if (const auto it = ranges.constFind(rangeId); it != ranges.cend()) {
                 const bool reversed = GetFanDirection(code) != 0;
@@ -219,7 +237,7 @@ void HouseLeakageTab::RefreshHLTests(QSqlQuery& rows)
                 test.setRangeK3(k[6]);
                 test.setRangeK4(k[7]);
             }
-            hl::RangeKind kind = hl::rangeKindOfText(rows.value(textCol).toString());
+            hl::RangeKind kind = hl::rangeKindOfText(stored::text(rows.value(textCol)));
             if (rangeId == 13 || rangeId == 24)
                 kind = hl::RangeKind::MeasuredDirectly;
             test.setFlowCalculated(kind != hl::RangeKind::MeasuredDirectly);
@@ -228,10 +246,10 @@ void HouseLeakageTab::RefreshHLTests(QSqlQuery& rows)
                 test.setInsideTempF(*t);
             if (const auto t = fieldValue(rows, outsideCol))
                 test.setOutsideTempF(*t);
-            test.setLivingAreaSqFt(context.livingArea.value());
+            test.setLivingAreaSqFt(required(context.livingArea));
             test.setStories(context.stories);
-            test.setAverageCeilingHeightFt(context.ceiling.value());
-            test.setBedrooms(context.bedrooms.value());
+            test.setAverageCeilingHeightFt(required(context.ceiling));
+            test.setBedrooms(required(context.bedrooms));
             // The air changes need the wind exposure the test was taken with.
             test.setWindExposure(int16_t(fieldValue(rows, windCol).value_or(-1)));
 
@@ -256,9 +274,8 @@ void HouseLeakageTab::RefreshHLTests(QSqlQuery& rows)
         const QString idText = QString::number(id);
         m_grid->setItem(row, ColTestId, cell(idText));
         m_grid->setItem(row, ColHltTestId, cell(idText));
-        m_grid->setItem(row, ColDate,
-                        cell(vbrt::formatDate(rows.value(dateCol).toDateTime(), "M/D/YY h:mm")));
-        m_grid->setItem(row, ColTestNum, cell(rows.value(userCol).toString()));
+        m_grid->setItem(row, ColDate, cell(stored::dateText(rows.value(dateCol), "M/D/YY h:mm")));
+        m_grid->setItem(row, ColTestNum, cell(stored::text(rows.value(userCol))));
         m_grid->setItem(row, ColLeakage,
                         cell(results ? vbrt::format(results->first, "#,##0.0") : QString(),
                              Qt::AlignRight | Qt::AlignVCenter));
@@ -378,24 +395,25 @@ void HouseLeakageTab::ShowHltRecord(int32_t hltId)
     if (!q.next())
         return;
     auto& ui = *m_form.hl;
+    // A reading the page could not hold shows as an empty box.
     auto number = [&q](const QString& field) {
-        const QVariant v = q.value(field);
-        return v.isNull() ? QString() : QString::number(v.toInt());
+        const auto v = stored::whole32(q.value(field));
+        return v ? QString::number(*v) : QString();
     };
-    auto select = [&q](QComboBox* list, const QString& field) {
-        const QVariant v = q.value(field);
-        list->setCurrentIndex(v.isNull() ? -1 : LocateComboItemData(list, v.toInt()));
+    auto code = [&q](const QString& field) {
+        const auto v = stored::whole32(q.value(field));
+        return v ? std::optional<int>(*v) : std::nullopt;
+    };
+    auto select = [&code](QComboBox* list, const QString& field) {
+        const auto v = code(field);
+        list->setCurrentIndex(v ? LocateComboItemData(list, *v) : -1);
     };
     {
         Filling filling(*this);
-        const int tech =
-            LocateComboText(m_form.home->cmbTechnician, q.value("TechName").toString());
-        if (tech >= 0)
-            m_form.home->cmbTechnician->setCurrentIndex(tech);
+        m_form.technicians->showTestTechnician(stored::text(q.value("TechName")));
 
-        const QVariant model = q.value("BlowerModelID");
-        const int modelIndex =
-            model.isNull() ? -1 : LocateComboItemData(ui.cmbBlowerModel, model.toInt());
+        const auto model = code(QStringLiteral("BlowerModelID"));
+        const int modelIndex = model ? LocateComboItemData(ui.cmbBlowerModel, *model) : -1;
         if (modelIndex >= 0 && modelIndex != ui.cmbBlowerModel->currentIndex()) {
             {
                 const QSignalBlocker blocker(ui.cmbBlowerModel);
@@ -405,7 +423,7 @@ void HouseLeakageTab::ShowHltRecord(int32_t hltId)
                 m_form.state, DbAccess::Write,
                 QStringLiteral("The chosen blower model could not be remembered."), [&] {
                     SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("BlowerModelID"),
-                                   QString::number(model.toInt()));
+                                   QString::number(*model));
                 });
             applyBlowerModel();
         }
@@ -413,34 +431,35 @@ void HouseLeakageTab::ShowHltRecord(int32_t hltId)
         select(ui.cmbHLFlowTubeConnection, QStringLiteral("HltFlowTube"));
         select(ui.cmbHLTestType, QStringLiteral("HltTestType"));
         select(ui.cmbHLWindFactor, QStringLiteral("hltWindFactor"));
-        const QVariant direction = q.value("HltDirection");
-        const QVariant gauge = q.value("HltGaugeLocation");
+        const auto direction = stored::whole16(q.value("HltDirection"));
+        const auto gauge = stored::whole16(q.value("HltGaugeLocation"));
         ui.cmbHLTestDirection2->setCurrentIndex(
-            direction.isNull() || gauge.isNull()
-                ? -1
-                : LocateComboItemData(ui.cmbHLTestDirection2,
-                                      direction.toInt() + 2 * gauge.toInt()));
-        ui.txtHLTestNum->setText(q.value("HltUserID").toString());
+            direction && gauge
+                ? LocateComboItemData(ui.cmbHLTestDirection2, *direction + 2 * *gauge)
+                : -1);
+        ui.txtHLTestNum->setText(stored::text(q.value("HltUserID")));
         ui.txtHLTestDateTime->setText(
-            vbrt::formatDate(q.value("HltTestDate").toDateTime(), "mm/dd/yyyy h:mm am/pm"));
-        ui.txtHLInsideTemp->setText(number(QStringLiteral("HltInsideTemp")));
-        ui.txtHLOutsideTemp->setText(number(QStringLiteral("HltOutsideTemp")));
+            stored::dateText(q.value("HltTestDate"), "mm/dd/yyyy h:mm am/pm"));
+        stored::showNumber(ui.txtHLInsideTemp, number(QStringLiteral("HltInsideTemp")));
+        stored::showNumber(ui.txtHLOutsideTemp, number(QStringLiteral("HltOutsideTemp")));
 
         // The layout and open boxes of the stored range and test type first: opening them
         // empties what they do not use.
         applyRangeLayout();
         CheckHLDatasetEnables();
-        const hl::RangeKind kind = hl::rangeKindOfText(q.value("RangeDropText").toString());
+        const hl::RangeKind kind = hl::rangeKindOfText(stored::text(q.value("RangeDropText")));
         for (int i = 0; i < hl::DatasetCount; ++i) {
             const QString n = QString::number(i);
-            housePressure[size_t(i)]->setText(number(QStringLiteral("HltHousePressure") + n));
+            stored::showNumber(housePressure[size_t(i)],
+                               number(QStringLiteral("HltHousePressure") + n));
             if (kind == hl::RangeKind::MeasuredDirectly) {
-                testFlow[size_t(i)]->setText(number(QStringLiteral("HltFlowCFM") + n));
+                stored::showNumber(testFlow[size_t(i)], number(QStringLiteral("HltFlowCFM") + n));
             } else {
-                flowPressure[size_t(i)]->setText(number(QStringLiteral("HltFlowPressure") + n));
+                stored::showNumber(flowPressure[size_t(i)],
+                                   number(QStringLiteral("HltFlowPressure") + n));
                 if (kind == hl::RangeKind::TwoBlowers)
-                    flowPressure2[size_t(i)]->setText(
-                        number(QStringLiteral("HltFlowPressure2_") + n));
+                    stored::showNumber(flowPressure2[size_t(i)],
+                                       number(QStringLiteral("HltFlowPressure2_") + n));
             }
         }
     }

@@ -3,6 +3,7 @@
 #include "HouseLeakageTest.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
+#include "Technicians.h"
 #include "Twips.h"
 #include "frmHVACMain.h"
 #include "ui_ClientSurveyPage.h"
@@ -148,6 +149,8 @@ void HouseLeakageTab::ClearHLTab()
 {
     Filling filling(*this);
     auto& ui = *m_form.hl;
+    // A technician shown for a reloaded test only goes with that test.
+    m_form.technicians->dropTestTechnician();
     for (const auto* row : {&housePressure, &flowPressure, &flowPressure2, &testFlow, &testError})
         for (QLineEdit* box : *row)
             box->clear();

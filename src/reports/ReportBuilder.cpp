@@ -3,6 +3,7 @@
 #include "ReportBuilder.h"
 
 #include "DatabaseAction.h"
+#include "DatabaseError.h"
 #include "Dialogs.h"
 #include "HouseLeakageTest.h"
 #include "ProgramState.h"
@@ -14,6 +15,7 @@
 #include "ui_ClientSurveyPage.h"
 #include "ui_HomePage.h"
 #include "ui_HouseLeakagePage.h"
+#include "vberror.h"
 #include "vbformat.h"
 
 #include <QApplication>
@@ -119,21 +121,51 @@ BuiltReport ReportBuilder::BuildTechnicalReport()
     return report;
 }
 
+std::optional<ReportBuilder::ReportColumns>
+ReportBuilder::computedColumns(const std::function<ReportColumns()>& columns)
+{
+    // Before any calculation the buttons are off: asking then is the program's own fault.
+    if (!m_form.mobjHLTest)
+        return columns();
+    try {
+        return columns();
+    } catch (const DatabaseError&) {
+        throw; // the database action tells it
+    } catch (const vbrt::Error& e) {
+        // A figure that cannot be computed (an unknown or extreme climate, house value or
+        // reading) leaves this report out; the program goes on.
+        m_form.state.gLog.NewEntry(QStringLiteral("The report could not be computed.  Error "
+                                                  "number:  ") +
+                                   vbrt::cstr(qint64(e.number())) +
+                                   QStringLiteral(".  Error Text:  '") + e.description() +
+                                   QStringLiteral("'"));
+        m_form.state.dialogs.msgBox(ReportNotComputed, platform::MsgButtons::OK,
+                                    platform::MsgIcon::Exclamation, ProgramState::title());
+        return std::nullopt;
+    }
+}
+
 void ReportBuilder::CreateHouseReport(int mode)
 {
-    BuiltReport report;
-    if (runDatabaseAction(m_form.state, DbAccess::Read,
-                          QStringLiteral("The report could not be made."),
-                          [&] { report = BuildHouseReport(); }))
-        present(report, mode);
+    create(mode, &ReportBuilder::houseReportColumns);
 }
 
 void ReportBuilder::CreateTechnicalReport(int mode)
 {
+    create(mode, &ReportBuilder::technicalReportColumns);
+}
+
+void ReportBuilder::create(int mode, ReportColumns (ReportBuilder::*columnsOf)(QString*))
+{
     BuiltReport report;
-    if (runDatabaseAction(m_form.state, DbAccess::Read,
-                          QStringLiteral("The report could not be made."),
-                          [&] { report = BuildTechnicalReport(); }))
+    std::optional<ReportColumns> columns;
+    const bool read = runDatabaseAction(
+        m_form.state, DbAccess::Read, QStringLiteral("The report could not be made."), [&] {
+            columns = computedColumns([&] { return (this->*columnsOf)(&report.layout); });
+            if (columns)
+                report.row = reporting::openReportRecord(m_form.state.gcnnUser, *columns);
+        });
+    if (read && columns)
         present(report, mode);
 }
 

@@ -8,6 +8,10 @@
 #include <QSqlRecord>
 #include <QString>
 
+#include <functional>
+#include <memory>
+#include <optional>
+
 class frmHVACMain;
 class HouseLeakageTest;
 
@@ -59,8 +63,18 @@ public:
     // The layout file of a report, from the program's resources.
     static QString layoutResource(const QString& layout);
 
+    // Told instead of a report whose figures cannot be computed.
+    static inline const QString ReportNotComputed = QStringLiteral(
+        "This report cannot be prepared: some of its figures cannot be computed from the test, "
+        "the house data and the client's climate (a value is missing or out of range).  Please "
+        "check them and calculate the test again.");
+
 private:
+    // Builds a report's record from its columns and shows (mode 0) or prints (mode 1) it.
+    void create(int mode, ReportColumns (ReportBuilder::*columnsOf)(QString*));
     void present(const BuiltReport& report, int mode);
+    // The columns, or none after telling the user that they cannot be computed.
+    std::optional<ReportColumns> computedColumns(const std::function<ReportColumns()>& columns);
     // The form's test; before any calculation an empty one, so that reading a result raises
     // the test's own error.
     HouseLeakageTest& currentTest();

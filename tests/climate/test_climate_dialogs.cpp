@@ -203,6 +203,67 @@ private slots:
         QCOMPARE(editor.currentZoneId(), -1);
         QCOMPARE(run.dialogs.lastBox().title, QStringLiteral("Confirm Delete"));
     }
+
+    // Design values outside what a climate can have are refused before anything is stored.
+    void designValuesOutsideAClimateAreRefused_data()
+    {
+        QTest::addColumn<QStringList>("values"); // winter, summer, grain difference
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("box");
+        const QString winter = frmClimateEdit::WinterDesignTemp.message;
+        const QString summer = frmClimateEdit::SummerDesignTemp.message;
+        const QString grain = frmClimateEdit::SummerGrainDifference.message;
+        QTest::newRow("bounds accepted") << QStringList{"-60", "40", "-50"} << QString() << "";
+        QTest::newRow("upper bounds accepted")
+            << QStringList{"80", "130", "150"} << QString() << "";
+        QTest::newRow("winter too cold")
+            << QStringList{"-60.5", "90", "20"} << winter << "txtZoneWinterOutdoorDesignTemp";
+        QTest::newRow("winter too warm")
+            << QStringList{"81", "90", "20"} << winter << "txtZoneWinterOutdoorDesignTemp";
+        QTest::newRow("summer too cool")
+            << QStringList{"10", "39", "20"} << summer << "txtZoneSummerOutdoorDesignTemp";
+        QTest::newRow("summer too hot")
+            << QStringList{"10", "131", "20"} << summer << "txtZoneSummerOutdoorDesignTemp";
+        QTest::newRow("grains too low")
+            << QStringList{"10", "90", "-51"} << grain << "txtZoneSummerDesignGrainDifference";
+        QTest::newRow("grains 1 and 40 zeros") << QStringList{"10", "90", "1" + QString(40, '0')}
+                                               << grain << "txtZoneSummerDesignGrainDifference";
+    }
+    void designValuesOutsideAClimateAreRefused()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(QString, message);
+        QFETCH(QString, box);
+        MainWindowFixture run;
+        QVERIFY(startActive(run));
+        frmClimateEdit editor(*run.state, &run.form());
+        editor.show();
+        fillClimate(editor, QStringList{"Ridge", "CO", "USA", "2"} + values);
+        if (!message.isEmpty())
+            run.dialogs.expect(MsgResult::OK, message);
+        QCOMPARE(editor.cmdSave_Click(), message.isEmpty());
+        VERIFY_DIALOGS_DONE(run.dialogs);
+        QCOMPARE(count(run.state->gcnnUser, "SELECT COUNT(*) FROM UserClimates"),
+                 message.isEmpty() ? 1 : 0);
+        if (!message.isEmpty())
+            QCOMPARE(editor.focusWidget(), child<QLineEdit>(editor, box.toLatin1().constData()));
+    }
+
+    // A climate stored by another program beyond those bounds shows in plain digits and is
+    // refused for its bound, not as "no number".
+    void storedExtremeClimateShowsPlainDigits()
+    {
+        MainWindowFixture run;
+        QVERIFY(startActive(run));
+        const auto& db = run.state->gcnnUser;
+        addUserClimate(db, "Far", "ZZ", 2, 10, 90, 1e40);
+        frmClimateEdit editor(*run.state, &run.form());
+        QLineEdit* grains = child<QLineEdit>(editor, "txtZoneSummerDesignGrainDifference");
+        QCOMPARE(grains->text(), "1" + QString(40, '0'));
+        run.dialogs.expect(MsgResult::OK, frmClimateEdit::SummerGrainDifference.message);
+        QVERIFY(!editor.cmdSave_Click());
+        VERIFY_DIALOGS_DONE(run.dialogs);
+    }
 };
 
 QTEST_MAIN(TestClimateDialogs)

@@ -2,6 +2,8 @@
 
 #include "HLFixture.h"
 #include "HouseLeakageTest.h"
+#include "Settings.h"
+#include "Technicians.h"
 #include "vbdate.h"
 #include "vbformat.h"
 
@@ -192,19 +194,35 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("no date") << "tomorrow" << false;
-        QTest::newRow("date and time") << "1/5/2026 9:07 am" << true;
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("date and time") << "1/5/2026 9:07 am" << true << false;
+        QTest::newRow("no date") << "tomorrow" << false << true;
+        QTest::newRow("dashes") << "12-10-2026" << false << true;
+        QTest::newRow("year first") << "2026-12-10" << false << true;
     }
     void dateBox()
     {
         QFETCH(QString, typed);
         QFETCH(bool, kept);
+        QFETCH(bool, refused);
         HLRun r;
         QVERIFY(r.start());
         enterTest(r);
         r.type(r.ui().txtHLTestDateTime, typed);
         const QDateTime before = QDateTime::currentDateTime();
+        if (refused) {
+            // What was typed is not replaced: the save is refused and stores nothing.
+            r.run.dialogs.expect(MsgResult::OK,
+                                 "The date entered is not a valid date.  Please enter it as "
+                                 "mm/dd/yyyy h:mm am/pm.");
+            r.clickCalculate();
+            VERIFY_DIALOGS_DONE(r.run.dialogs);
+            QCOMPARE(r.count("SELECT COUNT(*) FROM [House Leakage Tests]"), 0);
+            QCOMPARE(r.ui().txtHLTestDateTime->text(), typed);
+            QCOMPARE(QApplication::focusWidget(), r.ui().txtHLTestDateTime);
+            return;
+        }
         r.clickCalculate();
         VERIFY_DIALOGS_DONE(r.run.dialogs);
         const QDateTime stored = lastRow(r).value("HltTestDate").toDateTime();
@@ -422,6 +440,43 @@ private slots:
         r.tab().PrepHLTestTab(other);
         QCOMPARE(r.form().mintCurrentHltID, -1);
         QVERIFY(r.tab().housePressure[0]->text().isEmpty());
+    }
+
+    // A test keeps the technician who took it, even one no longer in the list: shown for that
+    // test only, never remembered, and saved again under that name.
+    void reloadedTestKeepsItsTechnician()
+    {
+        HLRun r;
+        QVERIFY(r.start());
+        enterTest(r);
+        r.clickCalculate();
+        const int32_t saved = r.form().mintCurrentHltID;
+        QVERIFY(saved > 0);
+        QComboBox* technicians = r.form().home->cmbTechnician;
+        execSql(r.db(), "DELETE FROM Technicians WHERE TechName = 'Pat Tester'");
+        execSql(r.db(), "INSERT INTO Technicians (TechName) VALUES ('Robin Other')");
+        r.form().technicians->RefreshTechnician();
+        technicians->setCurrentIndex(LocateComboText(technicians, "Robin Other"));
+        const QString remembered = GetAppSetting(r.db(), "MRUTechnician");
+
+        r.tab().PrepHLTestTab(saved);
+        QCOMPARE(technicians->currentText(), QStringLiteral("Pat Tester"));
+        QCOMPARE(technicians->count(), 2);
+        QCOMPARE(GetAppSetting(r.db(), "MRUTechnician"), remembered);
+        QCOMPARE(r.count("SELECT COUNT(*) FROM Technicians WHERE TechName = 'Pat Tester'"), 0);
+        // Delete on that entry deletes no stored technician.
+        r.form().technicians->cmbTechnician_KeyDown(Technicians::KeyDelete);
+        QCOMPARE(technicians->currentText(), QStringLiteral("Pat Tester"));
+
+        r.clickCalculate();
+        VERIFY_DIALOGS_DONE(r.run.dialogs);
+        QVERIFY(r.form().mintCurrentHltID > saved);
+        QCOMPARE(lastRow(r).value("TechName").toString(), QStringLiteral("Pat Tester"));
+
+        // Another test (or none) takes the entry away and the remembered technician is back.
+        r.tab().PrepHLTestTab(-1);
+        QCOMPARE(technicians->currentText(), QStringLiteral("Robin Other"));
+        QCOMPARE(technicians->count(), 1);
     }
 };
 

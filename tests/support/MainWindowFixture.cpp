@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-MainWindowFixture::MainWindowFixture()
+MainWindowFixture::MainWindowFixture(ScriptedDialogs::OnFailure dialogsMode) : dialogs(dialogsMode)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral("9.0.1"));
     state = std::make_unique<ProgramState>(folder.path(), dialogs);

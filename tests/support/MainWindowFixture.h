@@ -17,7 +17,10 @@ using testsupport::ScriptedDialogs;
 class MainWindowFixture
 {
 public:
-    MainWindowFixture();
+    // RecordOnly lets a run answer every box it did not script (with Cancel or No), for tests
+    // that judge the boxes afterwards.
+    explicit MainWindowFixture(
+        ScriptedDialogs::OnFailure dialogsMode = ScriptedDialogs::OnFailure::FailTest);
     ~MainWindowFixture();
 
     // Runs the start-up; returns false when it raised (the error is in startError()).
