@@ -15,6 +15,9 @@
 #include "ui_HouseLeakagePage.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTabBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +27,8 @@
 TabHub::TabHub(frmHVACMain& form) : m_form(form)
 {
     m_shownTab = m_form.tabMain->currentIndex();
+    m_form.tabMain->installEventFilter(this);
+    m_form.tabMain->tabBar()->installEventFilter(this);
     connect(m_form.tabMain, &QTabWidget::currentChanged, this, &TabHub::tabMain_CurrentChanged);
     connect(m_form.home->cmdContinueFromHome, &QPushButton::clicked, this,
             &TabHub::cmdContinueFromHome_Click);
@@ -37,6 +42,35 @@ TabHub::TabHub(frmHVACMain& form) : m_form(form)
     // The Home page's media button opens the same library as the media page.
     connect(m_form.home->cmdHomePlayMovie, &QPushButton::clicked, this,
             [this] { ShowMediaViewer(m_form); });
+}
+
+bool TabHub::eventFilter(QObject* watched, QEvent* event)
+{
+    QTabWidget* tabs = m_form.tabMain;
+    QTabBar* bar = tabs->tabBar();
+    bool leaves = false;
+    if (watched == bar) {
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
+            // A tab takes no focus when clicked, so nothing else would check the box left.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const int index = bar->tabAt(mouse->position().toPoint());
+            leaves = mouse->button() == Qt::LeftButton && index >= 0 &&
+                     index != tabs->currentIndex() && bar->isTabEnabled(index);
+        } else if (event->type() == QEvent::Wheel) {
+            leaves = true;
+        }
+    } else if (watched == tabs && event->type() == QEvent::KeyPress) {
+        // The keys with which the tab control turns its pages from inside a page.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool control = key->modifiers() & Qt::ControlModifier;
+        leaves = control && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
+    }
+    if (leaves && !m_form.validation.checkLeaving(bar)) {
+        event->accept();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TabHub::tabMain_CurrentChanged(int index)
