@@ -1,6 +1,7 @@
 #include "MDIMain.h"
 
 #include "ProgramState.h"
+#include "WheelGuard.h"
 #include "frmHVACMain.h"
 
 #include <QCloseEvent>
@@ -13,6 +14,7 @@ MDIMain::MDIMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_
     setWindowTitle(ProgramState::title());
     m_area = new QMdiArea(this);
     setCentralWidget(m_area);
+    platform::WheelGuard::install();
 }
 
 MDIMain::~MDIMain()

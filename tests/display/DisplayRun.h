@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
+#include <QSqlQuery>
 #include <QtTest/qtestspontaneevent.h>
 
 #include <memory>

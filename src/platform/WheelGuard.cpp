@@ -1,0 +1,33 @@
+#include "WheelGuard.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace platform {
+
+void WheelGuard::install()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    Q_ASSERT(app);
+    if (app->findChild<WheelGuard*>(QString(), Qt::FindDirectChildrenOnly))
+        return;
+    // At the application it sees the wheel of every combo box, also of windows opened later;
+    // a turn over the edit part of an editable list reaches the list itself as well.
+    app->installEventFilter(new WheelGuard(app));
+}
+
+bool WheelGuard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Wheel)
+        return false;
+    auto* combo = qobject_cast<QComboBox*>(watched);
+    if (!combo || combo->view()->isVisible())
+        return false;
+    // Ignored, the turn goes on to the widgets around the list.
+    event->ignore();
+    return true;
+}
+
+} // namespace platform
