@@ -15,19 +15,17 @@
 #include "ui_HouseLeakagePage.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QTabBar>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 
 TabHub::TabHub(frmHVACMain& form) : m_form(form)
 {
     m_shownTab = m_form.tabMain->currentIndex();
-    m_form.tabMain->installEventFilter(this);
     m_form.tabMain->tabBar()->installEventFilter(this);
     connect(m_form.tabMain, &QTabWidget::currentChanged, this, &TabHub::tabMain_CurrentChanged);
     connect(m_form.home->cmdContinueFromHome, &QPushButton::clicked, this,
@@ -46,31 +44,27 @@ TabHub::TabHub(frmHVACMain& form) : m_form(form)
 
 bool TabHub::eventFilter(QObject* watched, QEvent* event)
 {
-    QTabWidget* tabs = m_form.tabMain;
-    QTabBar* bar = tabs->tabBar();
+    // The keys that turn pages need no such care: the tabs' mnemonics are shortcuts, which the
+    // field checks see before they act, and the arrow keys act only while the bar has the
+    // focus.
+    QTabBar* bar = m_form.tabMain->tabBar();
+    if (watched != bar)
+        return QObject::eventFilter(watched, event);
     bool leaves = false;
-    if (watched == bar) {
-        if (event->type() == QEvent::MouseButtonPress ||
-            event->type() == QEvent::MouseButtonDblClick) {
-            // A tab takes no focus when clicked, so nothing else would check the box left.
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const int index = bar->tabAt(mouse->position().toPoint());
-            leaves = mouse->button() == Qt::LeftButton && index >= 0 &&
-                     index != tabs->currentIndex() && bar->isTabEnabled(index);
-        } else if (event->type() == QEvent::Wheel) {
-            leaves = true;
-        }
-    } else if (watched == tabs && event->type() == QEvent::KeyPress) {
-        // The keys with which the tab control turns its pages from inside a page.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool control = key->modifiers() & Qt::ControlModifier;
-        leaves = control && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        // A tab takes no focus when clicked, so no focus move would check the box left.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int index = bar->tabAt(mouse->position().toPoint());
+        leaves = mouse->button() == Qt::LeftButton && index >= 0 && index != bar->currentIndex() &&
+                 bar->isTabEnabled(index);
+    } else if (event->type() == QEvent::Wheel) {
+        leaves = true;
     }
     if (leaves && !m_form.validation.checkLeaving(bar)) {
         event->accept();
         return true;
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }
 
 void TabHub::tabMain_CurrentChanged(int index)

@@ -22,8 +22,8 @@ public:
     void cmdGoHome_Click();
 
 protected:
-    // A click, wheel turn or key on the tab control runs the check of the box being left
-    // before the page changes; a refusal keeps the page.
+    // A click or wheel turn on the page tabs runs the check of the box being left before the
+    // page changes; a refusal keeps the page.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -25,7 +25,6 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
-#include <QSqlQuery>
 #include <QtTest/qtestspontaneevent.h>
 
 #include <memory>

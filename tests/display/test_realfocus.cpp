@@ -38,12 +38,13 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("message");
-        QTest::newRow("ceiling height, No") << "txtHLCeilingHeight" << "86" << int(Qt::Key_N)
+        QTest::newRow("ceiling height, No") << "txtHLCeilingHeight"
+                                            << "86" << int(Qt::Key_N)
                                             << "You have entered an Average Ceiling Height of 86 "
                                                "feet.  This is unusual.  Do you really want this "
                                                "value?";
-        QTest::newRow("living area, OK") << "txtHLLivingArea" << "abc" << int(Qt::Key_Return)
-                                         << "A number is required.";
+        QTest::newRow("living area, OK") << "txtHLLivingArea"
+                                         << "abc" << int(Qt::Key_Return) << "A number is required.";
     }
     void refusalKeepsTheFocus()
     {

@@ -1,9 +1,9 @@
 // The mouse wheel over closed lists on the real window under a display: a list changes only by
 // the user's choice, so a wheel turn over it changes nothing, in the main form and the media
 // viewer alike.
+#include "ClientRecords.h"
 #include "DisplayRun.h"
 #include "Pages.h"
-#include "ClientRecords.h"
 #include "frmMediaViewer.h"
 #include "ui_HomePage.h"
 #include "ui_HouseLeakagePage.h"
@@ -68,7 +68,8 @@ private slots:
         closer.setInterval(20);
         QObject::connect(&closer, &QTimer::timeout, [&opened] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal && !dynamic_cast<frmMediaViewer*>(modal) && !qobject_cast<QMessageBox*>(modal)) {
+            if (modal && !dynamic_cast<frmMediaViewer*>(modal) &&
+                !qobject_cast<QMessageBox*>(modal)) {
                 opened << modal->metaObject()->className();
                 modal->close();
             }
@@ -78,9 +79,8 @@ private slots:
         bool viewerStillOnTop = false;
         bool seen = false;
         QTimer::singleShot(0, [&] {
-            QVERIFY(QTest::qWaitFor([] {
-                return dynamic_cast<frmMediaViewer*>(QApplication::activeModalWidget());
-            }));
+            QVERIFY(QTest::qWaitFor(
+                [] { return dynamic_cast<frmMediaViewer*>(QApplication::activeModalWidget()); }));
             auto* viewer = dynamic_cast<frmMediaViewer*>(QApplication::activeModalWidget());
             seen = true;
             QComboBox* list = viewer->findChild<QComboBox*>(QStringLiteral("cboPDFFiles"));
