@@ -47,9 +47,6 @@ public:
         m_timer.start();
     }
 
-    void add(int key) { m_keys << key; }
-    int unanswered() const { return int(m_keys.size()); }
-
     QStringList texts;      // every box shown, in order
     QStringList unexpected; // boxes shown after the keys ran out
 
