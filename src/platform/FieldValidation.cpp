@@ -131,10 +131,10 @@ void FieldValidation::restoreFocus(QWidget* field)
         return;
     Counter running(m_running);
     field->setFocus(Qt::OtherFocusReason);
-    // A message box of the check took the window's activation. When the window system gives
-    // it back, the window (and the sub-window holding the form) puts the focus on the widget
-    // that had it when the box opened, which undoes the line above; the field takes it again
-    // then.
+    // When a message box of the check took the window's activation, the line above only sets
+    // the window's remembered focus widget, and the focus move that the check ran inside,
+    // still under way, then records its own target there; activating the window again gives
+    // the focus to that widget. The field takes it back at that moment.
     m_held = field->isActiveWindow() ? nullptr : field;
 }
 

@@ -103,6 +103,7 @@ private:
     };
     Swallow m_swallow = Swallow::Nothing;
 
+    // A refused field waiting for its window to be active again.
     QPointer<QWidget> m_held;
 
     // A field already checked before a mnemonic or another action moved the focus away.
