@@ -13,7 +13,7 @@ function(ostrel_add_test name)
     if(T_DISPLAY)
         set(platform xcb)
         add_test(NAME ${name}
-                 COMMAND ${PROJECT_SOURCE_DIR}/tests/display/run-on-display.sh
+                 COMMAND sh ${PROJECT_SOURCE_DIR}/tests/display/run-on-display.sh
                          $<TARGET_FILE:${name}>)
         set_tests_properties(${name} PROPERTIES LABELS display)
     else()

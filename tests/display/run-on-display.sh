@@ -30,7 +30,7 @@ server=$!
 # The number is written once the server accepts connections.
 tries=0
 while [ ! -s "$work/display" ]; do
-    if ! kill -0 "$server" 2>/dev/null || [ $tries -ge 200 ]; then
+    if ! kill -0 "$server" 2>/dev/null || [ $tries -ge 600 ]; then
         echo "Xvfb did not start:" >&2
         cat "$work/server.log" >&2
         exit 1
