@@ -22,12 +22,9 @@ bool WheelGuard::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::Wheel)
         return false;
-    auto* combo = qobject_cast<QComboBox*>(watched);
-    if (!combo || combo->view()->isVisible())
-        return false;
-    // Ignored, the turn goes on to the widgets around the list.
-    event->ignore();
-    return true;
+    // An open list takes the wheel in its own popup window, not here.
+    const auto* combo = qobject_cast<QComboBox*>(watched);
+    return combo && !combo->view()->isVisible();
 }
 
 } // namespace platform
