@@ -98,6 +98,30 @@ private slots:
         QCOMPARE(survey->txtHLCeilingHeight->text(), QStringLiteral("9"));
     }
 
+    // Yes to the question lets the click go on to the page change and its save question; the
+    // save asks about the value again, as every save checks the house data.
+    void acceptedValueLetsTheTabClickGoOn()
+    {
+        Run run;
+        QVERIFY(run.start());
+        run.clickTab(pages::ClientSurvey);
+        QVERIFY(run.settle());
+        QVERIFY(typeInto(run, run.form().survey->txtHLCeilingHeight, QStringLiteral("86")));
+
+        BoxAnswers answers({Qt::Key_Y, Qt::Key_Y, Qt::Key_Y});
+        run.clickTab(pages::Home);
+        QVERIFY(run.settle());
+
+        QCOMPARE(answers.texts.size(), 3);
+        QVERIFY(answers.texts[0].startsWith("You have entered an Average Ceiling Height of 86"));
+        QCOMPARE(answers.texts[1], SaveQuestion);
+        QCOMPARE(answers.texts[2], answers.texts[0]);
+        QCOMPARE(run.shownPage(), pages::Home);
+        QCOMPARE(run.count("SELECT HltAverageCeilingHeight FROM Clients WHERE ClientID = ?",
+                           {run.clientId}),
+                 86);
+    }
+
     // The name box's check runs on a tab click before the page changes, so the name saved
     // through the question has its double quotes replaced.
     void nameLeftByATabClickIsSavedWithSingleQuotes()
@@ -123,9 +147,17 @@ private slots:
         QCOMPARE(q.value(0).toString(), QStringLiteral("Ann 'X' Lee"));
     }
 
-    // A technician typed and left by a click on a tab is added and chosen.
-    void technicianLeftByATabClickIsAdded()
+    // A technician typed and left for another page, by a click on its tab or by its
+    // mnemonic, is added and chosen.
+    void technicianLeftForAnotherPageIsAdded_data()
     {
+        QTest::addColumn<bool>("byMouse");
+        QTest::newRow("tab clicked") << true;
+        QTest::newRow("Alt+C") << false;
+    }
+    void technicianLeftForAnotherPageIsAdded()
+    {
+        QFETCH(bool, byMouse);
         Run run;
         QVERIFY(run.start());
         QCOMPARE(run.shownPage(), pages::Home);
@@ -133,7 +165,10 @@ private slots:
         QVERIFY(typeInto(run, home->txtAddTechnician, QStringLiteral("Lee Tech")));
 
         BoxAnswers answers;
-        run.clickTab(pages::ClientSurvey);
+        if (byMouse)
+            run.clickTab(pages::ClientSurvey);
+        else
+            run.key(Qt::Key_C, Qt::AltModifier);
         QVERIFY(run.settle());
 
         QVERIFY2(answers.texts.isEmpty(), qPrintable(answers.texts.join('|')));
