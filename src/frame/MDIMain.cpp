@@ -4,6 +4,7 @@
 #include "ProgramState.h"
 #include "ScreenFit.h"
 #include "StartupChecks.h"
+#include "WheelGuard.h"
 #include "frmHVACMain.h"
 
 #include <QCloseEvent>
@@ -29,6 +30,7 @@ MDIMain::MDIMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     platform::keepOnScreen(this);
+    platform::WheelGuard::install();
 }
 
 MDIMain::~MDIMain()

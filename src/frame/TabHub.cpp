@@ -18,13 +18,16 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 
 TabHub::TabHub(frmHVACMain& form) : m_form(form)
 {
     m_shownTab = m_form.tabMain->currentIndex();
+    m_form.tabMain->tabBar()->installEventFilter(this);
     connect(m_form.tabMain, &QTabWidget::currentChanged, this, &TabHub::tabMain_CurrentChanged);
     connect(m_form.home->cmdContinueFromHome, &QPushButton::clicked, this,
             &TabHub::cmdContinueFromHome_Click);
@@ -38,6 +41,31 @@ TabHub::TabHub(frmHVACMain& form) : m_form(form)
     // The Home page's media button opens the same library as the media page.
     connect(m_form.home->cmdHomePlayMovie, &QPushButton::clicked, this,
             [this] { ShowMediaViewer(m_form); });
+}
+
+bool TabHub::eventFilter(QObject* watched, QEvent* event)
+{
+    // The keys that turn pages need no such care: the tabs' mnemonics are shortcuts, which the
+    // field checks see before they act, and the arrow keys act only while the bar has the
+    // focus.
+    QTabBar* bar = m_form.tabMain->tabBar();
+    if (watched != bar)
+        return QObject::eventFilter(watched, event);
+    bool leaves = false;
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        // A tab takes no focus when clicked, so no focus move would check the box left.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int index = bar->tabAt(mouse->position().toPoint());
+        leaves = mouse->button() == Qt::LeftButton && index >= 0 && index != bar->currentIndex() &&
+                 bar->isTabEnabled(index);
+    } else if (event->type() == QEvent::Wheel) {
+        leaves = true;
+    }
+    if (leaves && !m_form.validation.checkLeaving(bar)) {
+        event->accept();
+        return true;
+    }
+    return false;
 }
 
 void TabHub::tabMain_CurrentChanged(int index)

@@ -21,6 +21,11 @@ public:
     void cmdContinueFromFlowHoodTab_Click();
     void cmdGoHome_Click();
 
+protected:
+    // A click or wheel turn on the page tabs runs the check of the box being left before the
+    // page changes; a refusal keeps the page.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void tabMain_CurrentChanged(int index);
     int pageIndex(const QString& caption) const;

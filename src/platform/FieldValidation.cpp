@@ -131,6 +131,36 @@ void FieldValidation::restoreFocus(QWidget* field)
         return;
     Counter running(m_running);
     field->setFocus(Qt::OtherFocusReason);
+    // When a message box of the check took the window's activation, the line above only sets
+    // the window's remembered focus widget, and the focus move that the check ran inside,
+    // still under way, then records its own target there; activating the window again gives
+    // the focus to that widget. The field takes it back at that moment.
+    m_held = field->isActiveWindow() ? nullptr : field;
+}
+
+bool FieldValidation::holdFocus(QWidget* focused, Qt::FocusReason reason)
+{
+    QPointer<QWidget> field = std::exchange(m_held, nullptr);
+    if (!field || !field->isVisible() || !field->isEnabled())
+        return false;
+    if (fieldOf(focused) != field) {
+        Counter running(m_running);
+        field->setFocus(Qt::OtherFocusReason);
+        // The widget has already lost the focus again; its stale focus-in is dropped.
+        return QApplication::focusWidget() != focused;
+    }
+    if (reason == Qt::ActiveWindowFocusReason) {
+        // The field itself came back with the window; it is entered again as a field taking
+        // the focus, so that it shows itself as after any refusal.
+        QTimer::singleShot(0, this, [this, field] {
+            if (!field || !field->hasFocus())
+                return;
+            Counter running(m_running);
+            field->clearFocus();
+            field->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    return false;
 }
 
 void FieldValidation::onFocusChanged(QWidget* old, QWidget* now)
@@ -158,23 +188,16 @@ void FieldValidation::onFocusChanged(QWidget* old, QWidget* now)
     restoreFocus(field);
 }
 
-bool FieldValidation::checkBeforeShortcut(QWidget* receiver)
+bool FieldValidation::checkLeaving(QWidget* target)
 {
-    if (m_running > 0 || m_suspended > 0 || !inForm(receiver))
+    if (m_running > 0 || m_suspended > 0)
         return true;
-    QWidget* focus = QApplication::focusWidget();
-    QWidget* field = fieldOf(focus);
-    if (!field)
-        return true;
-    QWidget* target = receiver;
-    if (auto* label = qobject_cast<QLabel*>(receiver))
-        target = label->buddy();
-    if (!target || !target->isEnabled() || target->focusPolicy() == Qt::NoFocus ||
-        fieldOf(target) == field)
+    QWidget* field = fieldOf(QApplication::focusWidget());
+    if (!field || (target && fieldOf(target) == field))
         return true;
     QPointer<QWidget> guard(field);
     if (callCheck(field)) {
-        // The focus move the shortcut makes next needs no second check.
+        // The focus move that the action makes next needs no second check.
         m_prechecked = field;
         QTimer::singleShot(0, this, [this] { m_prechecked = nullptr; });
         return true;
@@ -183,9 +206,34 @@ bool FieldValidation::checkBeforeShortcut(QWidget* receiver)
     return false;
 }
 
+bool FieldValidation::checkBeforeShortcut(QWidget* receiver)
+{
+    if (!inForm(receiver))
+        return true;
+    QWidget* target = receiver;
+    if (auto* label = qobject_cast<QLabel*>(receiver))
+        target = label->buddy();
+    if (!target || !target->isEnabled() || target->focusPolicy() == Qt::NoFocus)
+        return true;
+    return checkLeaving(target);
+}
+
 bool FieldValidation::eventFilter(QObject* watched, QEvent* event)
 {
-    switch (event->type()) {
+    const auto type = event->type();
+    // What the user does next in the form decides where the focus goes.
+    if (m_held && (type == QEvent::KeyPress || type == QEvent::MouseButtonPress) &&
+        watched->isWidgetType() && inForm(static_cast<QWidget*>(watched)))
+        m_held = nullptr;
+    switch (type) {
+    case QEvent::FocusIn:
+        if (m_held && m_running == 0 && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (inForm(widget) && widget->isActiveWindow() &&
+                holdFocus(widget, static_cast<QFocusEvent*>(event)->reason()))
+                return true;
+        }
+        break;
     case QEvent::FocusOut:
         if (watched->isWidgetType() && inForm(static_cast<QWidget*>(watched))) {
             m_lastOut = static_cast<QWidget*>(watched);

@@ -14,7 +14,9 @@ namespace platform {
 // focus is about to go from that field (or a widget inside it) to another control of the
 // form, by Tab, mouse, mnemonic, setFocus or a page change that hides it. When the check sets
 // cancel the focus goes back to the field (unless a page change hid it), and a mouse click or
-// mnemonic that caused the move is dropped, so a button that was clicked does not fire.
+// mnemonic that caused the move is dropped, so a button that was clicked does not fire. The
+// field keeps the focus also when the check's message box closes and the window, activated
+// again, would give the focus back to the widget that had it when the box opened.
 //
 // No check runs when the focus goes to another window (message box, dialog, popup list),
 // when the window loses activation, while a check is running (checks show message boxes),
@@ -44,6 +46,13 @@ public:
     // checks. A field without a check accepts.
     bool runCheck(QWidget* field, OnRefusal onRefusal = OnRefusal::FocusField);
 
+    // Runs the check of the field holding the focus as if the user were leaving it for
+    // target, for an action that moves no focus before it acts (a page tab clicked); false
+    // when it refused, and the focus stays in the field. When it accepts, the focus move the
+    // action makes next runs no second check. True when no field holds the focus or target
+    // lies in that field.
+    bool checkLeaving(QWidget* target);
+
     // True while a check runs.
     bool isRunning() const { return m_running > 0; }
 
@@ -71,6 +80,9 @@ private:
     // Runs the check with the re-entry guard; true when accepted.
     bool callCheck(QWidget* field);
     void restoreFocus(QWidget* field);
+    // A refused field whose window was not active when it took the focus back gets it again
+    // when the window is activated; true when the focus-in seen was taken back.
+    bool holdFocus(QWidget* focused, Qt::FocusReason reason);
     bool checkBeforeShortcut(QWidget* receiver);
 
     QPointer<QWidget> m_form;
@@ -91,7 +103,10 @@ private:
     };
     Swallow m_swallow = Swallow::Nothing;
 
-    // A field already checked before a mnemonic moved the focus away.
+    // A refused field waiting for its window to be active again.
+    QPointer<QWidget> m_held;
+
+    // A field already checked before a mnemonic or another action moved the focus away.
     QPointer<QWidget> m_prechecked;
 };
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTimer>
 
 using platform::MsgButtons;
@@ -350,6 +351,55 @@ private slots:
                                {s.clientId}),
                  1);
         QVERIFY(!form.mblnDataChanged);
+    }
+    // The tab control moves no focus before it turns the page, so it runs the check of the
+    // box being left itself, before the page changes and before the question about unsaved
+    // changes: a refusal keeps the page and the focus, an acceptance lets the page change.
+    void tabControlChecksTheBoxLeftFirst_data()
+    {
+        QTest::addColumn<bool>("byMouse");
+        QTest::newRow("tab clicked") << true;
+        QTest::newRow("tab's mnemonic") << false;
+    }
+    void tabControlChecksTheBoxLeftFirst()
+    {
+        QFETCH(bool, byMouse);
+        seeded::Run s;
+        QVERIFY(s.start());
+        auto& form = s.form();
+        s.show(pages::ClientSurvey);
+        QTabBar* bar = form.tabMain->tabBar();
+        const auto leave = [&](QWidget* box, const QString& page) {
+            if (byMouse)
+                QTest::mouseClick(bar, Qt::LeftButton, {},
+                                  bar->tabRect(seeded::pageIndex(form, page)).center());
+            else
+                QTest::keyClick(box, Qt::Key_H, Qt::AltModifier);
+        };
+        const QString next = byMouse ? pages::Home : pages::HouseLeakage;
+
+        QLineEdit* height = form.survey->txtHLCeilingHeight;
+        height->setFocus();
+        height->setText(QStringLiteral("86"));
+        s.dialogs().expect(MsgResult::No, QStringLiteral("This is unusual."));
+        leave(height, next);
+        VERIFY_DIALOGS_DONE(s.dialogs());
+        QCOMPARE(shownPage(form), pages::ClientSurvey);
+        QCOMPARE(QApplication::focusWidget(), height);
+
+        height->setText(QStringLiteral("8"));
+        QLineEdit* name = form.survey->txtClientName;
+        name->setFocus();
+        name->setText(QStringLiteral("Ann \"X\" Lee"));
+        s.dialogs().expect(MsgResult::Yes, SaveQuestion);
+        leave(name, next);
+        VERIFY_DIALOGS_DONE(s.dialogs());
+        QCOMPARE(shownPage(form), next);
+        QCOMPARE(seeded::count(s.db(),
+                               QStringLiteral("SELECT COUNT(*) FROM Clients WHERE ClientID = ? AND "
+                                              "ClientName = 'Ann ''X'' Lee'"),
+                               {s.clientId}),
+                 1);
     }
 };
 

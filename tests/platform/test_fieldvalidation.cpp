@@ -410,6 +410,76 @@ private slots:
         QCOMPARE(combo->lineEdit()->selectedText(), QStringLiteral("Range Z"));
     }
 
+    // A check's message box takes the activation from the form's window. When the window is
+    // activated again and puts the focus back on the widget that had it when the box opened,
+    // the refused field takes it back, entered as a field taking the focus.
+    void refusedFieldTakesTheFocusBackWhenTheWindowReturns_data()
+    {
+        QTest::addColumn<bool>("restoresOther");
+        QTest::newRow("window restores the widget of before") << true;
+        QTest::newRow("window restores the field") << false;
+    }
+    void refusedFieldTakesTheFocusBackWhenTheWindowReturns()
+    {
+        QFETCH(bool, restoresOther);
+        Form f;
+        platform::SelectAllOnFocus::install(f.form.get());
+        QWidget box;
+        f.validation->addCheck(f.a, [&](bool& cancel) {
+            box.show();
+            QVERIFY(activate(&box));
+            box.hide();
+            cancel = true;
+        });
+        f.a->setText(QStringLiteral("86"));
+        f.leave(Leave::Tab);
+        QVERIFY(!f.form->isActiveWindow());
+
+        // What the window (or a sub-window holding the form) may do on activation.
+        if (restoresOther)
+            f.b->setFocus(Qt::ActiveWindowFocusReason);
+        f.a->deselect();
+        QVERIFY(activate(f.form.get()));
+        QCOMPARE(QApplication::focusWidget(), f.a);
+        QTRY_COMPARE(f.a->selectedText(), QStringLiteral("86"));
+
+        // The hold ends there: moving on runs the check again, from the field.
+        f.validation->addCheck(f.a, [](bool&) {});
+        f.leave(Leave::Tab);
+        QCOMPARE(QApplication::focusWidget(), f.b);
+        f.a->setFocus();
+        QCOMPARE(QApplication::focusWidget(), f.a);
+    }
+
+    // An action that moves no focus before it acts asks for the check of the field holding
+    // the focus first; the focus move it makes next is not checked again.
+    void checkLeavingRunsTheFocusedFieldsCheck()
+    {
+        Form f;
+        int calls = 0;
+        bool refuse = true;
+        f.validation->addCheck(f.a, [&](bool& cancel) {
+            ++calls;
+            cancel = refuse;
+        });
+        QVERIFY(!f.validation->checkLeaving(f.button));
+        QCOMPARE(calls, 1);
+        QCOMPARE(QApplication::focusWidget(), f.a);
+
+        QVERIFY(f.validation->checkLeaving(f.a)); // a target inside the field leaves nothing
+        QCOMPARE(calls, 1);
+
+        refuse = false;
+        QVERIFY(f.validation->checkLeaving(f.button));
+        QCOMPARE(calls, 2);
+        f.b->setFocus();
+        QCOMPARE(calls, 2);
+        QCOMPARE(QApplication::focusWidget(), f.b);
+
+        QVERIFY(f.validation->checkLeaving(f.button)); // no field holds the focus
+        QCOMPARE(calls, 2);
+    }
+
     void deletedFieldIsForgotten()
     {
         Form f;

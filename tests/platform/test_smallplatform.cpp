@@ -2,15 +2,21 @@
 #include "ScreenFit.h"
 #include "Twips.h"
 #include "WaitCursor.h"
+#include "WheelGuard.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <functional>
 #include <stdexcept>
@@ -203,6 +209,34 @@ private slots:
         main.show();
         QVERIFY(framedWithin(main));
         QVERIFY(qAbs(main.geometry().center().x() - area.center().x()) < 10);
+    }
+
+    // The wheel over a closed list, or over the edit part of an editable one, leaves its
+    // choice alone. One guard serves every list, also of windows made later.
+    void wheelLeavesClosedListsAlone()
+    {
+        platform::WheelGuard::install();
+        platform::WheelGuard::install();
+        QCOMPARE(qApp->findChildren<platform::WheelGuard*>().size(), 1);
+
+        QWidget form;
+        for (const bool editable : {false, true}) {
+            auto* list = new QComboBox(&form);
+            list->setEditable(editable);
+            list->addItems({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
+            list->setCurrentIndex(1);
+            QSignalSpy activated(list, &QComboBox::activated);
+            QWidget* under = editable ? static_cast<QWidget*>(list->lineEdit()) : list;
+            form.show();
+            for (const int delta : {-120, 120}) {
+                QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, delta), Qt::NoButton,
+                                  Qt::NoModifier, Qt::NoScrollPhase, false);
+                QSpontaneKeyEvent::setSpontaneous(&wheel);
+                QApplication::sendEvent(under, &wheel);
+                QCOMPARE(list->currentIndex(), 1);
+            }
+            QCOMPARE(activated.size(), 0);
+        }
     }
 
     void inputBox()
