@@ -3,6 +3,7 @@
 
 #include "ClientSurvey.h"
 #include "CurrentClimate.h"
+#include "DatabaseAction.h"
 #include "Dialogs.h"
 #include "HouseData.h"
 #include "ListFunctions.h"
@@ -94,6 +95,34 @@ void ClientRecords::CancelClientChanges()
     if (m_form.home->cmbClientSelect->currentIndex() >= 0)
         cmbClientSelect_Click();
     DisableClientSave();
+}
+
+// ---- the Client Survey page for the tab hub ----
+
+void ClientRecords::discard()
+{
+    runDatabaseAction(m_form.state, DbAccess::Read,
+                      QStringLiteral("The client could not be loaded."),
+                      [this] { CancelClientChanges(); });
+}
+
+void ClientRecords::prepare()
+{
+    const auto newClient = [this] {
+        runDatabaseAction(m_form.state, DbAccess::Read,
+                          QStringLiteral("A new client could not be started."),
+                          [this] { cmdAddClient_Click(); });
+    };
+    auto* home = m_form.home.get();
+    if (home->cmbTechnician->currentIndex() >= 0) {
+        if (home->cmbClientSelect->currentIndex() < 0)
+            newClient();
+        else
+            focusIfShown(home->cmbClientSelect);
+    } else {
+        newClient();
+        focusIfShown(home->cmbTechnician);
+    }
 }
 
 // ---- enabling ----

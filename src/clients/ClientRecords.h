@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageBehaviour.h"
+
 #include <QList>
 #include <QObject>
 #include <QSqlRecord>
@@ -15,11 +17,17 @@ class QComboBox;
 
 // The client list, loading, saving, starting and deleting clients, the city and state lists.
 // The contact and house boxes lie on the Client Survey page; the client choice on the Home page.
-class ClientRecords : public QObject
+class ClientRecords : public QObject, public PageBehaviour
 {
 public:
     explicit ClientRecords(frmHVACMain& form);
     ~ClientRecords() override;
+
+    // The Client Survey page as the tab hub leaves or enters it.
+    bool holdsEntries() const override { return true; }
+    bool save() override { return SaveThisClient(); }
+    void discard() override;
+    void prepare() override;
 
     void RefreshClientCity();
     void RefreshClientSelect();

@@ -207,6 +207,13 @@ void EfficiencyTab::PrepDLATab()
         DLDateNow_Click();
 }
 
+void EfficiencyTab::prepare()
+{
+    runDatabaseAction(m_form.state, DbAccess::Read,
+                      QStringLiteral("The efficiency analyses could not be read."),
+                      [this] { PrepDLATab(); });
+}
+
 bool EfficiencyTab::designValuesAreNumbers()
 {
     auto* dl = m_form.dl.get();

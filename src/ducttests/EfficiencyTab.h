@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageBehaviour.h"
+
 #include <QObject>
 #include <QString>
 
@@ -12,10 +14,16 @@ class QLineEdit;
 // The Efficiency Analysis page: entry, checks, saving and the list of saved analyses.
 // The efficiency calculation is not part of this program, so results stay empty and the
 // report buttons stay disabled.
-class EfficiencyTab : public QObject
+class EfficiencyTab : public QObject, public PageBehaviour
 {
 public:
     explicit EfficiencyTab(frmHVACMain& form);
+
+    // The page as the tab hub leaves or enters it.
+    bool holdsEntries() const override { return true; }
+    bool save() override { return DLSave(); }
+    void discard() override { ClearDLATab(); }
+    void prepare() override;
 
     void SetUpDLGrid();
     void PrepDLATab();

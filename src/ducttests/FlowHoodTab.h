@@ -1,15 +1,25 @@
 #pragma once
 
+#include "PageBehaviour.h"
+
 #include <QObject>
 
 class frmHVACMain;
 
 // The Flow Hood Leak Test page. Flow hood tests are not available in this program: the page
 // takes no readings, so nothing on it is ever pending, and it only moves on.
-class FlowHoodTab : public QObject
+class FlowHoodTab : public QObject, public PageBehaviour
 {
 public:
     explicit FlowHoodTab(frmHVACMain& form);
+
+    // The page as the tab hub leaves or enters it. Once its readings are saved on the way out,
+    // the page entered is shown as it stands, not prepared.
+    bool holdsEntries() const override { return true; }
+    bool save() override { return FHSave(); }
+    void discard() override { ClearFHATab(); }
+    void prepare() override { PrepFHATab(); }
+    bool preparesNextAfterSave() const override { return false; }
 
     void PrepFHATab();
     // Nothing is pending on the page, so there is nothing to store: always true.

@@ -7,6 +7,7 @@
 #include "FlowHoodTab.h"
 #include "HouseLeakageTab.h"
 #include "MultimediaCode.h"
+#include "PageBehaviour.h"
 #include "Pages.h"
 #include "ProgramState.h"
 #include "frmHVACMain.h"
@@ -95,10 +96,15 @@ void TabHub::showSilently(int index)
     m_shownTab = m_form.tabMain->currentIndex();
 }
 
-void TabHub::focusIfShown(QWidget* control)
+void TabHub::registerPage(const QString& caption, PageBehaviour& behaviour)
 {
-    if (control->isVisible())
-        control->setFocus();
+    Q_ASSERT(!m_pages.contains(caption));
+    m_pages.insert(caption, &behaviour);
+}
+
+PageBehaviour* TabHub::behaviour(const QString& caption) const
+{
+    return m_pages.value(caption, nullptr);
 }
 
 void TabHub::tabMain_Click(int previousTab)
@@ -124,6 +130,7 @@ void TabHub::tabMain_Click(int previousTab)
     }
 
     if (m_form.mblnDataChanged) {
+        PageBehaviour* page = behaviour(left);
         const auto answer = state.dialogs.msgBox(
             QStringLiteral("Save changes before switching tabs?"), platform::MsgButtons::YesNo,
             platform::MsgIcon::Question, ProgramState::title());
@@ -131,17 +138,17 @@ void TabHub::tabMain_Click(int previousTab)
             // The page's checks run while it is shown, and a check that refuses keeps the
             // user there with the entries as they were.
             showSilently(previousTab);
-            if (!savePage(left))
+            if (page && !page->save())
                 return;
             showSilently(shown);
-            if (left == pages::FlowHood)
+            if (page && !page->preparesNextAfterSave())
                 m_form.mblnRevertingTab = true;
-            if (left == pages::ClientSurvey || left == pages::HouseLeakage ||
-                left == pages::Efficiency || left == pages::FlowHood)
+            if (page && page->holdsEntries())
                 m_form.mblnDataChanged = false;
         } else {
             m_form.mblnDataChanged = false;
-            discardPage(left);
+            if (page)
+                page->discard();
         }
     }
 
@@ -152,76 +159,13 @@ void TabHub::tabMain_Click(int previousTab)
         return;
     }
 
-    preparePage(entered, previousTab);
-    m_form.mblnDataChanged = false;
-}
-
-bool TabHub::savePage(const QString& page)
-{
-    if (page == pages::ClientSurvey)
-        return m_form.clients->SaveThisClient();
-    if (page == pages::HouseLeakage)
-        return m_form.houseLeakage->HLSave();
-    if (page == pages::Efficiency)
-        return m_form.efficiency->DLSave();
-    if (page == pages::FlowHood)
-        return m_form.flowHood->FHSave();
-    return true;
-}
-
-void TabHub::discardPage(const QString& page)
-{
-    if (page == pages::ClientSurvey)
-        runDatabaseAction(m_form.state, DbAccess::Read,
-                          QStringLiteral("The client could not be loaded."),
-                          [this] { m_form.clients->CancelClientChanges(); });
-    else if (page == pages::HouseLeakage)
-        m_form.houseLeakage->ClearHLTab();
-    else if (page == pages::Efficiency)
-        m_form.efficiency->ClearDLATab();
-    else if (page == pages::FlowHood)
-        m_form.flowHood->ClearFHATab();
-}
-
-void TabHub::preparePage(const QString& page, int previousTab)
-{
-    auto* home = m_form.home.get();
-    if (page == pages::Home) {
-        m_form.mblnDataChanged = false;
-        if (m_form.mblnFormReady)
-            focusIfShown(home->cmdHomePlayMovie);
-        if (home->cmdContinueFromHome->isEnabled())
-            focusIfShown(home->cmdContinueFromHome);
-    } else if (page == pages::ClientSurvey) {
-        const auto newClient = [this] {
-            runDatabaseAction(m_form.state, DbAccess::Read,
-                              QStringLiteral("A new client could not be started."),
-                              [this] { m_form.clients->cmdAddClient_Click(); });
-        };
-        if (home->cmbTechnician->currentIndex() >= 0) {
-            if (home->cmbClientSelect->currentIndex() < 0)
-                newClient();
-            else
-                focusIfShown(home->cmbClientSelect);
-        } else {
-            newClient();
-            focusIfShown(home->cmbTechnician);
-        }
-    } else if (page == pages::HouseLeakage) {
-        runDatabaseAction(m_form.state, DbAccess::Read,
-                          QStringLiteral("The house leakage tests could not be read."),
-                          [this] { m_form.houseLeakage->PrepHLTestTab(m_form.mintCurrentHltID); });
-    } else if (page == pages::FlowHood) {
-        m_form.flowHood->PrepFHATab();
-    } else if (page == pages::Efficiency) {
-        runDatabaseAction(m_form.state, DbAccess::Read,
-                          QStringLiteral("The efficiency analyses could not be read."),
-                          [this] { m_form.efficiency->PrepDLATab(); });
-    } else if (page == pages::Media) {
-        ShowMediaViewer(m_form);
+    if (PageBehaviour* page = behaviour(entered)) {
+        page->prepare();
         // Back to the page left, which is prepared again by this handler.
-        m_form.tabMain->setCurrentIndex(previousTab);
+        if (page->returnsWhenPrepared())
+            tabs->setCurrentIndex(previousTab);
     }
+    m_form.mblnDataChanged = false;
 }
 
 void TabHub::CheckTabEnables()

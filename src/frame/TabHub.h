@@ -1,17 +1,23 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
 class frmHVACMain;
+class PageBehaviour;
 class QWidget;
 
 // Moving between the main form's pages: the technician rule, the question about unsaved work
-// on the page left, and preparing the page entered. Pages are told apart by their captions.
+// on the page left, and preparing the page entered. Pages are told apart by their captions;
+// what a page does on the way out or in is its registered behaviour.
 class TabHub : public QObject
 {
 public:
     explicit TabHub(frmHVACMain& form);
+
+    // Once per page, as the form is built; the behaviour must outlive the hub.
+    void registerPage(const QString& caption, PageBehaviour& behaviour);
 
     // Runs after every page change; previousTab is the index of the page left.
     void tabMain_Click(int previousTab);
@@ -32,14 +38,10 @@ private:
     QString caption(int index) const;
     // Shows a page without running tabMain_Click.
     void showSilently(int index);
-    // The page left's own save, or its discard, for "Save changes before switching tabs?".
-    bool savePage(const QString& page);
-    void discardPage(const QString& page);
-    void preparePage(const QString& page, int previousTab);
-    // A control on a hidden page would take keystrokes unseen, so it gets the focus only
-    // while it is on the page shown.
-    static void focusIfShown(QWidget* control);
+    // The page's registered behaviour; null for a page without one.
+    PageBehaviour* behaviour(const QString& caption) const;
 
     frmHVACMain& m_form;
+    QHash<QString, PageBehaviour*> m_pages;
     int m_shownTab = 0; // the tab control does not tell which page was left
 };

@@ -9,6 +9,7 @@
 #include "HouseLeakageTab.h"
 #include "HouseLeakageTest.h"
 #include "MultimediaCode.h"
+#include "PageBehaviour.h"
 #include "Pages.h"
 #include "ProgramState.h"
 #include "ReportBuilder.h"
@@ -30,6 +31,43 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// The Home page keeps no entries; entering it puts the focus where the next step begins.
+class HomePageBehaviour final : public PageBehaviour
+{
+public:
+    explicit HomePageBehaviour(frmHVACMain& form) : m_form(form) {}
+
+    void prepare() override
+    {
+        m_form.mblnDataChanged = false;
+        if (m_form.mblnFormReady)
+            focusIfShown(m_form.home->cmdHomePlayMovie);
+        if (m_form.home->cmdContinueFromHome->isEnabled())
+            focusIfShown(m_form.home->cmdContinueFromHome);
+    }
+
+private:
+    frmHVACMain& m_form;
+};
+
+// The media page is a window of its own: entering it shows the viewer until the user closes
+// it, then the form goes back to the page left.
+class MediaPageBehaviour final : public PageBehaviour
+{
+public:
+    explicit MediaPageBehaviour(frmHVACMain& form) : m_form(form) {}
+
+    void prepare() override { ShowMediaViewer(m_form); }
+    bool returnsWhenPrepared() const override { return true; }
+
+private:
+    frmHVACMain& m_form;
+};
+
+} // namespace
 
 frmHVACMain::frmHVACMain(ProgramState& state_, QWidget* parent)
     : QWidget(parent), home(std::make_unique<Ui::HomePage>()),
@@ -77,7 +115,15 @@ frmHVACMain::frmHVACMain(ProgramState& state_, QWidget* parent)
     houseLeakage = std::make_unique<HouseLeakageTab>(*this);
     efficiency = std::make_unique<EfficiencyTab>(*this);
     flowHood = std::make_unique<FlowHoodTab>(*this);
+    homeBehaviour = std::make_unique<HomePageBehaviour>(*this);
+    mediaBehaviour = std::make_unique<MediaPageBehaviour>(*this);
     hub = std::make_unique<TabHub>(*this);
+    hub->registerPage(pages::Home, *homeBehaviour);
+    hub->registerPage(pages::ClientSurvey, *clients);
+    hub->registerPage(pages::HouseLeakage, *houseLeakage);
+    hub->registerPage(pages::FlowHood, *flowHood);
+    hub->registerPage(pages::Efficiency, *efficiency);
+    hub->registerPage(pages::Media, *mediaBehaviour);
     reports = std::make_unique<ReportBuilder>(*this);
 }
 

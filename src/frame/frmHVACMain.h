@@ -17,6 +17,7 @@ class CurrentClimate;
 class HouseLeakageTab;
 class EfficiencyTab;
 class FlowHoodTab;
+class PageBehaviour;
 class TabHub;
 class ReportBuilder;
 
@@ -65,6 +66,10 @@ public:
     std::unique_ptr<HouseLeakageTab> houseLeakage;
     std::unique_ptr<EfficiencyTab> efficiency;
     std::unique_ptr<FlowHoodTab> flowHood;
+    // What the Home and media pages do as they are entered; the other pages' subsystems
+    // carry their own.
+    std::unique_ptr<PageBehaviour> homeBehaviour;
+    std::unique_ptr<PageBehaviour> mediaBehaviour;
     std::unique_ptr<TabHub> hub;
     std::unique_ptr<ReportBuilder> reports;
 

@@ -493,3 +493,10 @@ void HouseLeakageTab::PrepHLTestTab(int32_t hltId)
     }
     m_form.mblnDataChanged = false;
 }
+
+void HouseLeakageTab::prepare()
+{
+    runDatabaseAction(m_form.state, DbAccess::Read,
+                      QStringLiteral("The house leakage tests could not be read."),
+                      [this] { PrepHLTestTab(m_form.mintCurrentHltID); });
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HLDatasets.h"
+#include "PageBehaviour.h"
 
 #include <QObject>
 #include <QString>
@@ -21,11 +22,17 @@ class QWidget;
 // The page's result boxes (txtActualLeakage ... txtOptimumAirChanges, atxtHLTestFlow_i,
 // atxtHLTestError_i) and the form's mobjHLTest hold the last calculation while
 // resultsCalculated() is true; any change of an input clears them.
-class HouseLeakageTab : public QObject
+class HouseLeakageTab : public QObject, public PageBehaviour
 {
 public:
     explicit HouseLeakageTab(frmHVACMain& form);
     ~HouseLeakageTab() override;
+
+    // The page as the tab hub leaves or enters it.
+    bool holdsEntries() const override { return true; }
+    bool save() override { return HLSave(); }
+    void discard() override { ClearHLTab(); }
+    void prepare() override;
 
     // Start-up: the data-set rows' positions, the lists and the test grid.
     void TakeRowPositions();
