@@ -352,6 +352,46 @@ private slots:
                  1);
         QVERIFY(!form.mblnDataChanged);
     }
+    // Pages are found by their captions: a page put in front of the others moves their
+    // positions without changing what each does, and a page with no behaviour of its own is
+    // simply shown and left, whatever the answer about unsaved work.
+    void pagesAreFoundByCaption_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void pagesAreFoundByCaption()
+    {
+        QFETCH(bool, yes);
+        const MsgResult answer = yes ? MsgResult::Yes : MsgResult::No;
+        const QString notes = QStringLiteral("&Notes");
+        seeded::Run s;
+        QVERIFY(s.start());
+        auto& form = s.form();
+        QCOMPARE(shownPage(form), pages::Home);
+        form.tabMain->insertTab(1, new QWidget, notes);
+
+        s.show(pages::Efficiency);
+        fillValidAnalysis(form.dl.get());
+        s.dialogs().expect(answer, SaveQuestion);
+        s.show(notes);
+        VERIFY_DIALOGS_DONE(s.dialogs());
+        QCOMPARE(shownPage(form), notes);
+        QCOMPARE(analyses(s), yes ? 1 : 0);
+        QVERIFY(!form.mblnDataChanged);
+
+        form.mblnDataChanged = true;
+        QVERIFY(form.hl->txtHLTestNum->text().isEmpty());
+        s.dialogs().expect(answer, SaveQuestion);
+        s.show(pages::HouseLeakage);
+        VERIFY_DIALOGS_DONE(s.dialogs());
+        QCOMPARE(shownPage(form), pages::HouseLeakage);
+        // Prepared as the first test of a client without tests.
+        QCOMPARE(form.hl->txtHLTestNum->text(), QStringLiteral("1"));
+        QVERIFY(!form.mblnDataChanged);
+    }
+
     // The tab control moves no focus before it turns the page, so it runs the check of the
     // box being left itself, before the page changes and before the question about unsaved
     // changes: a refusal keeps the page and the focus, an acceptance lets the page change.
