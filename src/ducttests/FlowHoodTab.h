@@ -13,8 +13,8 @@ class FlowHoodTab : public QObject, public PageBehaviour
 public:
     explicit FlowHoodTab(frmHVACMain& form);
 
-    // The page as the tab hub leaves or enters it. Once its readings are saved on the way out,
-    // the page entered is shown as it stands, not prepared.
+    // The page as the tab hub leaves or enters it. After a save on the way out, the page
+    // entered is shown as it stands, not prepared.
     bool holdsEntries() const override { return true; }
     bool save() override { return FHSave(); }
     void discard() override { ClearFHATab(); }
