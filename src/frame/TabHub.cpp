@@ -123,7 +123,7 @@ void TabHub::tabMain_Click(int previousTab)
         return;
     }
 
-    if (m_form.mblnDataChanged) {
+    if (m_form.session.mblnDataChanged) {
         const auto answer = state.dialogs.msgBox(
             QStringLiteral("Save changes before switching tabs?"), platform::MsgButtons::YesNo,
             platform::MsgIcon::Question, ProgramState::title());
@@ -138,9 +138,9 @@ void TabHub::tabMain_Click(int previousTab)
                 m_form.mblnRevertingTab = true;
             if (left == pages::ClientSurvey || left == pages::HouseLeakage ||
                 left == pages::Efficiency || left == pages::FlowHood)
-                m_form.mblnDataChanged = false;
+                m_form.session.mblnDataChanged = false;
         } else {
-            m_form.mblnDataChanged = false;
+            m_form.session.mblnDataChanged = false;
             discardPage(left);
         }
     }
@@ -148,12 +148,12 @@ void TabHub::tabMain_Click(int previousTab)
     if (m_form.mblnRevertingTab) {
         m_form.mblnRevertingTab = false;
         if (entered != pages::Home)
-            m_form.mblnDataChanged = false;
+            m_form.session.mblnDataChanged = false;
         return;
     }
 
     preparePage(entered, previousTab);
-    m_form.mblnDataChanged = false;
+    m_form.session.mblnDataChanged = false;
 }
 
 bool TabHub::savePage(const QString& page)
@@ -187,7 +187,7 @@ void TabHub::preparePage(const QString& page, int previousTab)
 {
     auto* home = m_form.home.get();
     if (page == pages::Home) {
-        m_form.mblnDataChanged = false;
+        m_form.session.mblnDataChanged = false;
         if (m_form.mblnFormReady)
             focusIfShown(home->cmdHomePlayMovie);
         if (home->cmdContinueFromHome->isEnabled())
@@ -210,7 +210,7 @@ void TabHub::preparePage(const QString& page, int previousTab)
     } else if (page == pages::HouseLeakage) {
         runDatabaseAction(m_form.state, DbAccess::Read,
                           QStringLiteral("The house leakage tests could not be read."),
-                          [this] { m_form.houseLeakage->PrepHLTestTab(m_form.mintCurrentHltID); });
+                          [this] { m_form.houseLeakage->PrepHLTestTab(m_form.session.mintCurrentHltID); });
     } else if (page == pages::FlowHood) {
         m_form.flowHood->PrepFHATab();
     } else if (page == pages::Efficiency) {
@@ -279,7 +279,7 @@ void TabHub::cmdGoHome_Click()
     m_form.houseLeakage->ClearHLTab();
     m_form.flowHood->ClearFHATab();
     m_form.efficiency->ClearDLATab();
-    m_form.mblnDataChanged = false;
+    m_form.session.mblnDataChanged = false;
     // The client choice is empty now; the pages follow it.
     CheckTabEnables();
 }

@@ -79,6 +79,19 @@ frmHVACMain::frmHVACMain(ProgramState& state_, QWidget* parent)
     flowHood = std::make_unique<FlowHoodTab>(*this);
     hub = std::make_unique<TabHub>(*this);
     reports = std::make_unique<ReportBuilder>(*this);
+    wireSession();
+}
+
+void frmHVACMain::wireSession()
+{
+    // Tests shown belong to the client that was current; another client starts with none, so
+    // that no page shows or saves a test under the wrong client.
+    connect(&session, &Session::clientChanged, &session, &Session::clearCurrentTests);
+    // Results computed for another climate or other house data must not reach a report.
+    connect(&session, &Session::climateChanged, &session, &Session::clearResults);
+    connect(&session, &Session::houseDataChanged, &session, &Session::clearResults);
+    connect(&session, &Session::resultsCleared, houseLeakage.get(),
+            &HouseLeakageTab::ClearHLResults);
 }
 
 frmHVACMain::~frmHVACMain() = default;
@@ -111,10 +124,8 @@ void frmHVACMain::Form_Initialize()
     // 5-7
     setWindowTitle(designedCaption() +
                    QStringLiteral(" *****DEBUGGING DISABLED FOR TESTING******"));
-    state.gintClientID = -1;
-    mintCurrentHltID = -1;
-    mintCurrentDlaID = -1;
-    mintCurrentFHTestID = -1;
+    session.setClientID(-1);
+    session.clearCurrentTests();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move((area.width() - width()) / 2, (area.height() - height()) / 2);
@@ -145,8 +156,8 @@ void frmHVACMain::Form_Initialize()
 
     // 14: the default climate; whether it was found does not matter here.
     climate->SetCurrentClimate(GetAppSetting(state.gcnnUser, QStringLiteral("DefaultZoneID")));
-    climate->UpdateStandardClimateCaption(mstrClimateCity + QStringLiteral(", ") +
-                                          mstrClimateState);
+    climate->UpdateStandardClimateCaption(session.mstrClimateCity() + QStringLiteral(", ") +
+                                          session.mstrClimateState());
 
     // 15
     InitializeSettings(*this);
@@ -154,7 +165,7 @@ void frmHVACMain::Form_Initialize()
     // 16-17
     if (home->cmdContinueFromHome->isEnabled())
         home->cmdContinueFromHome->setFocus();
-    mblnDataChanged = false;
+    session.mblnDataChanged = false;
     mblnFormReady = true;
 }
 

@@ -115,7 +115,7 @@ private slots:
         QVERIFY(r.tab().testFlow[0]->text().isEmpty());
         QVERIFY(r.tab().testError[0]->text().isEmpty());
         QVERIFY(!r.ui().cmdHLViewClientReport->isEnabled());
-        QVERIFY(r.form().mblnDataChanged);
+        QVERIFY(r.form().session.mblnDataChanged);
     }
 
     void anotherClimateClearsTheResults()
@@ -128,7 +128,7 @@ private slots:
         r.clickCalculate();
         QVERIFY(r.tab().resultsCalculated());
         // The same climate again keeps them; a different one makes them stale.
-        r.form().climate->SetCurrentClimate(r.form().mstrClimateUniqueID);
+        r.form().climate->SetCurrentClimate(r.form().session.mstrClimateUniqueID());
         QVERIFY(r.tab().resultsCalculated());
         r.form().climate->SetCurrentClimate("1");
         QVERIFY(!r.tab().resultsCalculated());
