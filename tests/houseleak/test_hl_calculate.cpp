@@ -137,6 +137,26 @@ private slots:
         VERIFY_DIALOGS_DONE(r.run.dialogs);
     }
 
+    void otherHouseDataClearTheResults()
+    {
+        HLRun r;
+        QVERIFY(r.start());
+        r.chooseModelAndRange(ModelB, RangeB0);
+        typeConditions(r);
+        r.typeRows(CleanRows);
+        auto& house = *r.form().survey;
+        const std::pair<QLineEdit*, const char*> edits[] = {
+            {house.txtHLLivingArea, "1900"}, {house.txtHLCeilingHeight, "9"}, {house.txtHLBedrooms, "4"}};
+        for (const auto& [box, value] : edits) {
+            r.clickCalculate();
+            QVERIFY(r.tab().resultsCalculated());
+            box->setText(QLatin1String(value));
+            QVERIFY2(!r.tab().resultsCalculated(), qPrintable(box->objectName()));
+            QVERIFY(r.ui().txtActualLeakage->text().isEmpty());
+        }
+        VERIFY_DIALOGS_DONE(r.run.dialogs);
+    }
+
     void secondCalculationUsesOnlyItsOwnRows()
     {
         HLRun r;
