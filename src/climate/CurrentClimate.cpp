@@ -78,7 +78,8 @@ void CurrentClimate::UpdateClimateCaption()
 {
     m_form.survey->lblClimate->setText(m_form.session.mstrClimateCity().isEmpty()
                                            ? QString()
-                                           : m_form.session.mstrClimateCity() + QStringLiteral(", ") +
+                                           : m_form.session.mstrClimateCity() +
+                                                 QStringLiteral(", ") +
                                                  m_form.session.mstrClimateState());
 }
 

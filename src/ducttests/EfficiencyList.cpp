@@ -274,8 +274,8 @@ bool EfficiencyTab::DLSave()
                                "DlaReturnLeaks, DlaAtticRoofCoolingFactor, DlaWinterOutDesignTemp, "
                                "DlaSummerOutDesignTemp, DlaSummerDesignGrainDifference) "
                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                {m_form.session.gintClientID(), vbrt::cdate(dl->txtDLTestDateTime->text()), tech, testNum,
-                 description, codeOf(dl->cmbDLPrimaryHeat), btu,
+                {m_form.session.gintClientID(), vbrt::cdate(dl->txtDLTestDateTime->text()), tech,
+                 testNum, description, codeOf(dl->cmbDLPrimaryHeat), btu,
                  numberOf(dl->txtDLTotalCoolingTons), numberOf(dl->txtDLSupplyLeaksSqIn),
                  numberOf(dl->txtDLReturnLeaksSqIn), codeOf(dl->cmbDLReturnLeaks),
                  codeOf(dl->cmbDLAtticRoofCoolingFactor), numberOf(dl->txtDLWinterOutDesignTemp),

@@ -209,8 +209,9 @@ void TabHub::preparePage(const QString& page, int previousTab)
         }
     } else if (page == pages::HouseLeakage) {
         runDatabaseAction(m_form.state, DbAccess::Read,
-                          QStringLiteral("The house leakage tests could not be read."),
-                          [this] { m_form.houseLeakage->PrepHLTestTab(m_form.session.mintCurrentHltID); });
+                          QStringLiteral("The house leakage tests could not be read."), [this] {
+                              m_form.houseLeakage->PrepHLTestTab(m_form.session.mintCurrentHltID);
+                          });
     } else if (page == pages::FlowHood) {
         m_form.flowHood->PrepFHATab();
     } else if (page == pages::Efficiency) {

@@ -172,7 +172,8 @@ void HouseLeakageTab::RefreshHLTests(QSqlQuery& rows)
 
     ListContext context;
     auto& house = *m_form.survey;
-    context.zone = attempt<int16_t>([&] { return vbrt::cint(m_form.session.mstrClimateLBLZone()); });
+    context.zone =
+        attempt<int16_t>([&] { return vbrt::cint(m_form.session.mstrClimateLBLZone()); });
     context.livingArea =
         attempt<int32_t>([&] { return vbrt::clng(house.txtHLLivingArea->text()); });
     context.stories = int16_t(ComboData(house.cmbHLStories));

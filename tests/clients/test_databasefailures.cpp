@@ -150,9 +150,10 @@ private slots:
         QTest::mouseClick(ui->cmdSaveClient, Qt::LeftButton);
         QCOMPARE(shownPage(form), pages::HouseLeakage);
         QCOMPARE(count(run.state->gcnnUser, "SELECT COUNT(*) FROM Clients"), 1);
-        QCOMPARE(
-            clientRow(run.state->gcnnUser, run.form().session.gintClientID()).value("ClientName").toString(),
-            QStringLiteral("Ann Lee"));
+        QCOMPARE(clientRow(run.state->gcnnUser, run.form().session.gintClientID())
+                     .value("ClientName")
+                     .toString(),
+                 QStringLiteral("Ann Lee"));
         VERIFY_DIALOGS_DONE(run.dialogs);
     }
 

@@ -145,8 +145,9 @@ private slots:
         typeConditions(r);
         r.typeRows(CleanRows);
         auto& house = *r.form().survey;
-        const std::pair<QLineEdit*, const char*> edits[] = {
-            {house.txtHLLivingArea, "1900"}, {house.txtHLCeilingHeight, "9"}, {house.txtHLBedrooms, "4"}};
+        const std::pair<QLineEdit*, const char*> edits[] = {{house.txtHLLivingArea, "1900"},
+                                                            {house.txtHLCeilingHeight, "9"},
+                                                            {house.txtHLBedrooms, "4"}};
         for (const auto& [box, value] : edits) {
             r.clickCalculate();
             QVERIFY(r.tab().resultsCalculated());
