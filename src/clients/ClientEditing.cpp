@@ -55,7 +55,7 @@ void ClientRecords::ClearClient()
 {
     ClearClientInfo();
     {
-        const Filling filling(*this);
+        const Session::Filling filling(m_form.session);
         m_form.home->cmbClientSelect->setCurrentIndex(-1);
         EnableClientSave();
         m_form.survey->txtClientEnteredDate->setText(
@@ -65,16 +65,13 @@ void ClientRecords::ClearClient()
     m_newClient = true;
     // A new client has no row yet: nothing of the client shown before may be deleted or
     // have tests saved under it.
-    m_form.state.gintClientID = -1;
-    m_form.mintCurrentHltID = -1;
-    m_form.mintCurrentDlaID = -1;
-    m_form.mintCurrentFHTestID = -1;
+    m_form.session.setClientID(-1);
     m_form.home->cmdDeleteClient->setEnabled(false);
 }
 
 void ClientRecords::ClearClientInfo()
 {
-    const Filling filling(*this);
+    const Session::Filling filling(m_form.session);
     auto* ui = m_form.survey.get();
     ui->txtClientName->clear();
     ui->txtClientStreet->clear();
@@ -142,7 +139,7 @@ void ClientRecords::EnableClientData()
     for (QWidget* w : clientDataControls())
         w->setEnabled(true);
     // A client not stored yet has nothing to delete.
-    m_form.home->cmdDeleteClient->setEnabled(m_form.state.gintClientID >= 0);
+    m_form.home->cmdDeleteClient->setEnabled(m_form.session.gintClientID() >= 0);
 }
 
 void ClientRecords::DisableClientData()
@@ -154,13 +151,18 @@ void ClientRecords::DisableClientData()
 
 void ClientRecords::EnableClientSave()
 {
-    m_form.survey->cmdSaveClient->setText(SaveCaption);
+    m_form.session.setClientSavePending(true);
     EnableClientData();
 }
 
 void ClientRecords::DisableClientSave()
 {
-    m_form.survey->cmdSaveClient->setText(ContinueCaption);
+    m_form.session.setClientSavePending(false);
+}
+
+void ClientRecords::showSaveCaption(bool pending)
+{
+    m_form.survey->cmdSaveClient->setText(pending ? SaveCaption : ContinueCaption);
 }
 
 // ---- edit handlers ----
@@ -170,24 +172,24 @@ void ClientRecords::clientEdited()
     if (m_form.survey->txtClientName->text().isEmpty())
         return;
     EnableClientSave();
-    m_form.mblnDataChanged = true;
+    m_form.session.mblnDataChanged = true;
 }
 
 void ClientRecords::txtClientName_Change()
 {
-    if (isFilling())
+    if (m_form.session.isFilling())
         return;
     if (m_form.survey->txtClientName->text().isEmpty()) {
         message(NameRequired);
         return;
     }
     EnableClientSave();
-    m_form.mblnDataChanged = true;
+    m_form.session.mblnDataChanged = true;
 }
 
 void ClientRecords::cmbClientCity_Change()
 {
-    if (isFilling())
+    if (m_form.session.isFilling())
         return;
     QComboBox* city = m_form.survey->cmbClientCity;
     if (LocateComboText(city, city->currentText()) < 0)
@@ -197,7 +199,7 @@ void ClientRecords::cmbClientCity_Change()
 
 void ClientRecords::cmbClientState_Change()
 {
-    if (isFilling())
+    if (m_form.session.isFilling())
         return;
     QComboBox* state = m_form.survey->cmbClientState;
     if (LocateComboText(state, state->currentText()) < 0)

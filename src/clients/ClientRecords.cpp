@@ -144,6 +144,10 @@ void ClientRecords::connectSignals()
 {
     auto* ui = m_form.survey.get();
     auto* home = m_form.home.get();
+    // The save button's caption shows whether the client waits to be saved.
+    connect(&m_form.session, &Session::clientSavePendingChanged, this,
+            &ClientRecords::showSaveCaption);
+    showSaveCaption(m_form.session.clientSavePending());
     // Typed text must stay as typed: no completion from the list.
     ui->cmbClientCity->setCompleter(nullptr);
     ui->cmbClientState->setCompleter(nullptr);
@@ -166,7 +170,7 @@ void ClientRecords::connectSignals()
 
     connect(ui->txtClientName, &QLineEdit::textChanged, this, &ClientRecords::txtClientName_Change);
     const auto edited = [this] {
-        if (!isFilling())
+        if (!m_form.session.isFilling())
             clientEdited();
     };
     connect(ui->txtClientStreet, &QLineEdit::textChanged, this, edited);
@@ -203,14 +207,14 @@ void ClientRecords::RefreshClientSelect()
 void ClientRecords::RefreshClientCity()
 {
     QSqlQuery q = readRows(m_form.state.gcnnUser, QStringLiteral("SELECT city FROM Cities"));
-    const Filling filling(*this);
+    const Session::Filling filling(m_form.session);
     fillList(m_form.survey->cmbClientCity, q, false);
 }
 
 void ClientRecords::RefreshClientState()
 {
     QSqlQuery q = readRows(m_form.state.gcnnUser, QStringLiteral("SELECT State FROM States"));
-    const Filling filling(*this);
+    const Session::Filling filling(m_form.session);
     fillList(m_form.survey->cmbClientState, q, false);
 }
 
@@ -242,12 +246,12 @@ void ClientRecords::cmbClientSelect_Click()
         m_form.home->cmdAddClient->show();
         m_form.hub->CheckTabEnables();
     }
-    m_form.mblnDataChanged = false;
+    m_form.session.mblnDataChanged = false;
 }
 
 void ClientRecords::showClientRow(const QSqlRecord& row)
 {
-    const Filling filling(*this);
+    const Session::Filling filling(m_form.session);
     auto* ui = m_form.survey.get();
     const auto text = [&row](const char* name) {
         return stored::text(row.value(QLatin1String(name)));
@@ -268,21 +272,14 @@ void ClientRecords::showClientRow(const QSqlRecord& row)
         m_form.climate->SetCurrentClimate(stored::text(zone));
 
     const int32_t clientId = stored::whole32(row.value(QStringLiteral("ClientID"))).value_or(-1);
-    if (clientId != m_form.state.gintClientID) {
-        // The tests shown belong to the client that was current; another client starts with
-        // none, so that no tab shows or saves a test under the wrong client.
-        m_form.mintCurrentHltID = -1;
-        m_form.mintCurrentDlaID = -1;
-        m_form.mintCurrentFHTestID = -1;
-    }
-    m_form.state.gintClientID = clientId;
+    m_form.session.setClientID(clientId);
 }
 
 // ---- saving ----
 
 bool ClientRecords::clientSavePending() const
 {
-    return m_form.survey->cmdSaveClient->text() == SaveCaption;
+    return m_form.session.clientSavePending();
 }
 
 bool ClientRecords::SaveThisClient()
@@ -317,12 +314,12 @@ bool ClientRecords::SaveThisClient()
     platform::WaitCursor wait;
     // A database failure undoes the whole save; the entries stay, still waiting to be saved.
     const bool wasNew = m_newClient;
-    const int32_t clientId = m_form.state.gintClientID;
+    const int32_t clientId = m_form.session.gintClientID();
     const bool saved = runDatabaseAction(
         m_form.state, DbAccess::Write, QStringLiteral("The client could not be saved."), [&] {
             DisableClientSave();
             {
-                const Filling filling(*this);
+                const Session::Filling filling(m_form.session);
                 writeClientRow(dateAdded);
                 if (m_cityChanged) {
                     RefreshClientCity();
@@ -338,12 +335,12 @@ bool ClientRecords::SaveThisClient()
         });
     if (!saved) {
         m_newClient = wasNew;
-        m_form.state.gintClientID = clientId;
+        m_form.session.setClientID(clientId);
         EnableClientSave();
         return false;
     }
     m_form.hub->CheckTabEnables();
-    m_form.mblnDataChanged = false;
+    m_form.session.mblnDataChanged = false;
     return true;
 }
 
@@ -389,7 +386,7 @@ void ClientRecords::writeClientRow(const QVariant& dateAdded)
     values.append({QStringLiteral("ClientState"), listText(ui->cmbClientState, "ClientState")});
     m_houseData->appendValues(values);
     m_survey->appendValues(values);
-    values.append({QStringLiteral("ZoneID"), m_form.mstrClimateUniqueID});
+    values.append({QStringLiteral("ZoneID"), m_form.session.mstrClimateUniqueID()});
 
     QStringList columns;
     for (auto& [column, value] : values) {
@@ -405,7 +402,7 @@ void ClientRecords::writeClientRow(const QVariant& dateAdded)
                 .arg(columns.join(QStringLiteral(", ")),
                      QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
         const QSqlQuery q = execSqlValues(db, sql, values);
-        m_form.state.gintClientID = q.lastInsertId().toInt();
+        m_form.session.setClientID(q.lastInsertId().toInt());
     };
     if (m_newClient) {
         m_newClient = false;
@@ -415,7 +412,7 @@ void ClientRecords::writeClientRow(const QVariant& dateAdded)
     const QString sql = QStringLiteral("UPDATE Clients SET %1 = ? WHERE ClientID = ?")
                             .arg(columns.join(QStringLiteral(" = ?, ")));
     ClientValues withId = values;
-    withId.append({QStringLiteral("ClientID"), m_form.state.gintClientID});
+    withId.append({QStringLiteral("ClientID"), m_form.session.gintClientID()});
     // A row removed behind the program's back is written anew rather than lost.
     if (execSqlValues(db, sql, withId).numRowsAffected() == 0)
         insertRow();
@@ -424,7 +421,7 @@ void ClientRecords::writeClientRow(const QVariant& dateAdded)
 void ClientRecords::selectCurrentClient()
 {
     QComboBox* list = m_form.home->cmbClientSelect;
-    const int index = LocateComboItemData(list, m_form.state.gintClientID);
+    const int index = LocateComboItemData(list, m_form.session.gintClientID());
     if (index >= 0)
         list->setCurrentIndex(index);
 }
@@ -445,7 +442,7 @@ void ClientRecords::cmdBypassInterview_Click()
 void ClientRecords::cmdDeleteClient_Click()
 {
     // Nothing to delete while a new client is being entered.
-    if (m_form.state.gintClientID < 0)
+    if (m_form.session.gintClientID() < 0)
         return;
     if (m_form.state.dialogs.msgBox(
             QStringLiteral("This will delete the client record and all associated test "
@@ -453,7 +450,7 @@ void ClientRecords::cmdDeleteClient_Click()
             MsgButtons::YesNo, MsgIcon::Question, ProgramState::title()) != MsgResult::Yes)
         return;
     // A client that could not be deleted stays on screen.
-    if (!DeleteClientRecord(m_form.state.gintClientID))
+    if (!DeleteClientRecord(m_form.session.gintClientID()))
         return;
     runDatabaseAction(m_form.state, DbAccess::Read,
                       QStringLiteral("The client list could not be read."), [this] {

@@ -51,16 +51,14 @@ public:
     void EnableClientSave();
     void DisableClientSave();
 
-    // Pending edits of the client: the save button's caption is the marker.
+    // Pending edits of the client, kept by the session; the save button's caption follows.
     bool clientSavePending() const;
     bool isNewClient() const { return m_newClient; }
 
     // An edit of a client box: marks the client as changed once it has a name, so that an
-    // unnamed blank form never asks to be saved.
+    // unnamed blank form never asks to be saved. Edits made while the session is filling are
+    // ignored by the handlers (the fill sets the save state itself).
     void clientEdited();
-    // True while the program itself fills or blanks the client boxes; edit handlers ignore
-    // those changes (the fill sets the save state itself).
-    bool isFilling() const { return m_filling > 0; }
 
     HouseData& houseData() { return *m_houseData; }
     ClientSurvey& survey() { return *m_survey; }
@@ -72,20 +70,8 @@ public:
     static const QString DateFormat;
 
 private:
-    // Marks the boxes as being filled by the program for the life of a scope.
-    class Filling
-    {
-    public:
-        explicit Filling(ClientRecords& records) : m_records(records) { ++m_records.m_filling; }
-        ~Filling() { --m_records.m_filling; }
-        Filling(const Filling&) = delete;
-        Filling& operator=(const Filling&) = delete;
-
-    private:
-        ClientRecords& m_records;
-    };
-
     void connectSignals();
+    void showSaveCaption(bool pending);
     void cmbClientCity_Change();
     void cmbClientState_Change();
     void txtClientName_Change();
@@ -108,7 +94,6 @@ private:
     bool m_newClient = false;
     bool m_cityChanged = false;
     bool m_stateChanged = false;
-    int m_filling = 0;
 };
 
 // Shows a stored text in a list: the entry with that text, or, for a list the user may type

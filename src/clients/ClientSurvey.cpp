@@ -75,10 +75,10 @@ void ClientSurvey::connectSignals()
 
 void ClientSurvey::answered()
 {
-    if (m_records.isFilling())
+    if (m_form.session.isFilling())
         return;
     m_records.EnableClientSave();
-    m_form.mblnDataChanged = true;
+    m_form.session.mblnDataChanged = true;
 }
 
 // Picking the empty answer is no answer, so it does not mark the client as changed.
@@ -128,7 +128,7 @@ void ClientSurvey::cmdClientComments_Click()
     if (window.exec() == QDialog::Accepted && !window.CommentText().isEmpty()) {
         m_form.survey->txtHiddenComments->setPlainText(window.CommentText());
         m_records.EnableClientSave();
-        m_form.mblnDataChanged = true;
+        m_form.session.mblnDataChanged = true;
     }
 }
 

@@ -46,7 +46,7 @@ void HouseData::connectSignals()
 {
     auto* ui = m_form.survey.get();
     const auto edited = [this] {
-        if (!m_records.isFilling())
+        if (!m_form.session.isFilling())
             m_records.clientEdited();
     };
     // txtHLLivingArea_Change, txtHLCeilingHeight_Change, txtHLBedrooms_Change and the stories
@@ -54,6 +54,11 @@ void HouseData::connectSignals()
     for (QLineEdit* box : {ui->txtHLLivingArea, ui->txtHLCeilingHeight, ui->txtHLBedrooms})
         connect(box, &QLineEdit::textChanged, this, edited);
     connect(ui->cmbHLStories, &QComboBox::currentIndexChanged, this, edited);
+    // Any change of the house data, a fill included, makes results computed from it stale.
+    Session* session = &m_form.session;
+    for (QLineEdit* box : {ui->txtHLLivingArea, ui->txtHLCeilingHeight, ui->txtHLBedrooms})
+        connect(box, &QLineEdit::textChanged, session, &Session::houseDataEdited);
+    connect(ui->cmbHLStories, &QComboBox::currentIndexChanged, session, &Session::houseDataEdited);
 
     m_form.validation.addCheck(ui->txtHLLivingArea,
                                [this](bool& cancel) { txtHLLivingArea_Validate(cancel); });
@@ -70,7 +75,7 @@ bool HouseData::onSurveyPage() const
 
 void HouseData::refuse(bool& cancel, const QString& text)
 {
-    if (m_form.mblnShowValidationMessages)
+    if (m_form.session.mblnShowValidationMessages)
         m_form.state.dialogs.msgBox(text, MsgButtons::OK, MsgIcon::None, ProgramState::title());
     cancel = true;
 }
@@ -102,7 +107,7 @@ void HouseData::txtHLLivingArea_Validate(bool& cancel)
     if (*value == 0)
         return refuse(cancel, QStringLiteral("A house living area is required."));
     if (*value < 500) {
-        if (m_form.mblnShowValidationMessages &&
+        if (m_form.session.mblnShowValidationMessages &&
             !keep(
                 QStringLiteral("You have entered a Living Area of ") + text +
                 QStringLiteral(" square feet.  This is unusual.\nDo you really want this value?")))
@@ -125,7 +130,7 @@ void HouseData::txtHLCeilingHeight_Validate(bool& cancel)
     if (!value)
         return refuse(cancel, QStringLiteral("A number is required."));
     // The height as typed is compared, so 6.5 and 40.5 are both unusual.
-    if ((*value < 7 || *value > 40) && m_form.mblnShowValidationMessages &&
+    if ((*value < 7 || *value > 40) && m_form.session.mblnShowValidationMessages &&
         !keep(QStringLiteral("You have entered an Average Ceiling Height of ") + text +
               QStringLiteral(" feet.  This is unusual.  Do you really want this value?")))
         cancel = true;
@@ -152,7 +157,7 @@ void HouseData::txtHLBedrooms_Validate(bool& cancel)
         return refuse(cancel, QStringLiteral("A number is required. (Enter 0 for none.)"));
     if (*value < 0)
         return refuse(cancel, QStringLiteral("A number of bedrooms must be entered."));
-    if (*value >= 13 && m_form.mblnShowValidationMessages &&
+    if (*value >= 13 && m_form.session.mblnShowValidationMessages &&
         !keep(QStringLiteral("You have entered ") + vbrt::cstr(*value) +
               QStringLiteral(" bedrooms.  This is unusual.  Do you really want this value?")))
         cancel = true;

@@ -1,7 +1,5 @@
 #include "CurrentClimate.h"
 
-#include "HouseLeakageTab.h"
-
 #include "ClientRecords.h"
 #include "Database.h"
 #include "DatabaseAction.h"
@@ -37,12 +35,8 @@ CurrentClimate::CurrentClimate(frmHVACMain& form) : m_form(form)
 
 bool CurrentClimate::SetCurrentClimate(const QString& uniqueId)
 {
-    const QString before = m_form.mstrClimateUniqueID;
-    const bool found = applyClimate(uniqueId);
-    // Results computed for another climate must not reach a report.
-    if (m_form.mstrClimateUniqueID != before && m_form.houseLeakage)
-        m_form.houseLeakage->ClearHLResults();
-    return found;
+    // Another climate clears the house leakage results through the session.
+    return applyClimate(uniqueId);
 }
 
 bool CurrentClimate::applyClimate(const QString& uniqueId)
@@ -59,22 +53,22 @@ bool CurrentClimate::applyClimate(const QString& uniqueId)
     if (uniqueId.isEmpty() || !found) {
         q = execSql(db, ClimateColumns + QStringLiteral(" LIMIT 1"));
         if (!q.next()) {
-            m_form.mstrClimateCity.clear();
-            m_form.mstrClimateLBLZone.clear();
-            m_form.mstrClimateUniqueID.clear();
+            m_form.session.clearClimate();
             UpdateClimateCaption();
             return false;
         }
     }
-    m_form.mstrClimateCity = stored::text(q.value(0));
-    m_form.mstrClimateState = stored::text(q.value(1));
-    m_form.mstrClimateLBLZone = stored::text(q.value(2));
-    m_form.mstrClimateUniqueID = stored::text(q.value(3));
+    ClimateValues climate;
+    climate.city = stored::text(q.value(0));
+    climate.state = stored::text(q.value(1));
+    climate.lblZone = stored::text(q.value(2));
+    climate.uniqueId = stored::text(q.value(3));
     // A design value that cannot be read is unknown (NaN), never 0 degrees: the figures that
     // need it refuse, the others are still computed.
     constexpr float unknown = std::numeric_limits<float>::quiet_NaN();
-    m_form.msngClimateWinterDesignTemp = stored::single(q.value(4)).value_or(unknown);
-    m_form.msngClimateSummerGrainDiff = stored::single(q.value(5)).value_or(unknown);
+    climate.winterDesignTemp = stored::single(q.value(4)).value_or(unknown);
+    climate.summerGrainDiff = stored::single(q.value(5)).value_or(unknown);
+    m_form.session.setClimate(climate);
     // The caption follows the climate, so a loaded client never shows the one before.
     UpdateClimateCaption();
     return found;
@@ -82,10 +76,11 @@ bool CurrentClimate::applyClimate(const QString& uniqueId)
 
 void CurrentClimate::UpdateClimateCaption()
 {
-    m_form.survey->lblClimate->setText(m_form.mstrClimateCity.isEmpty()
+    m_form.survey->lblClimate->setText(m_form.session.mstrClimateCity().isEmpty()
                                            ? QString()
-                                           : m_form.mstrClimateCity + QStringLiteral(", ") +
-                                                 m_form.mstrClimateState);
+                                           : m_form.session.mstrClimateCity() +
+                                                 QStringLiteral(", ") +
+                                                 m_form.session.mstrClimateState());
 }
 
 void CurrentClimate::UpdateStandardClimateCaption(const QString& caption)
@@ -97,7 +92,7 @@ void CurrentClimate::UpdateStandardClimateCaption(const QString& caption)
 void CurrentClimate::cmdSelectClimate_Click()
 {
     frmClimateSelection dialog(m_form.state, &m_form);
-    dialog.setCurrentUniqueID(m_form.mstrClimateUniqueID);
+    dialog.setCurrentUniqueID(m_form.session.mstrClimateUniqueID());
     dialog.exec();
     if (dialog.UserHasSelected()) {
         if (!runDatabaseAction(m_form.state, DbAccess::Read,
@@ -106,7 +101,7 @@ void CurrentClimate::cmdSelectClimate_Click()
             return;
         UpdateClimateCaption();
         m_form.clients->EnableClientSave();
-        m_form.mblnDataChanged = true;
+        m_form.session.mblnDataChanged = true;
     }
 }
 

@@ -87,7 +87,7 @@ void EfficiencyTab::RefreshDLTests()
                 QStringLiteral("SELECT DlaID, DlaTestDate, DlaUserID, DlaSystemDescription "
                                "FROM [Duct Leak Analysis] WHERE ClientID = ? "
                                "ORDER BY DlaUserID, DlaTestDate, DlaID"),
-                {m_form.state.gintClientID});
+                {m_form.session.gintClientID()});
     while (q.next()) {
         const auto id = stored::whole32(q.value(0));
         if (!id)
@@ -170,20 +170,20 @@ void EfficiencyTab::ShowDlaRecord(int32_t dlaId)
 
     ClearDLResults();
     m_form.flowHood->CalculateTotalLeaks();
-    m_form.mintCurrentDlaID = dlaId;
-    m_form.mblnDataChanged = false;
+    m_form.session.mintCurrentDlaID = dlaId;
+    m_form.session.mblnDataChanged = false;
 }
 
 void EfficiencyTab::fillDesignValuesFromClimate()
 {
     QString winter, summer, grains;
-    if (!m_form.mstrClimateUniqueID.isEmpty()) {
+    if (!m_form.session.mstrClimateUniqueID().isEmpty()) {
         QSqlQuery q = execSql(m_form.state.gcnnUser,
                               QStringLiteral("SELECT ZoneWinterOutdoorDesignTemp, "
                                              "ZoneSummerOutdoorDesignTemp, "
                                              "ZoneSummerDesignGrainDifference "
                                              "FROM [Climates by prevalence] WHERE UniqueID = ?"),
-                              {m_form.mstrClimateUniqueID});
+                              {m_form.session.mstrClimateUniqueID()});
         if (q.next()) {
             winter = stored::numberText(q.value(0));
             summer = stored::numberText(q.value(1));
@@ -199,9 +199,9 @@ void EfficiencyTab::PrepDLATab()
 {
     RefreshDLTests();
     // An analysis of this client still on the page stays as it is.
-    if (m_form.mintCurrentDlaID >= 1 && selectListedRow(m_form.mintCurrentDlaID))
+    if (m_form.session.mintCurrentDlaID >= 1 && selectListedRow(m_form.session.mintCurrentDlaID))
         return;
-    m_form.mintCurrentDlaID = -1;
+    m_form.session.mintCurrentDlaID = -1;
     fillDesignValuesFromClimate();
     if (m_form.dl->txtDLTestDateTime->text().isEmpty())
         DLDateNow_Click();
@@ -248,7 +248,7 @@ bool EfficiencyTab::DLSave()
     if (!designValuesAreNumbers())
         return false;
     ProgramState& state = m_form.state;
-    if (state.gintClientID < 0) {
+    if (m_form.session.gintClientID() < 0) {
         // The page is only reachable with a client; a row without one could never be listed.
         state.dialogs.msgBox(QStringLiteral("Please select a client before saving an analysis."),
                              platform::MsgButtons::OK, platform::MsgIcon::None,
@@ -281,8 +281,8 @@ bool EfficiencyTab::DLSave()
                                "DlaReturnLeaks, DlaAtticRoofCoolingFactor, DlaWinterOutDesignTemp, "
                                "DlaSummerOutDesignTemp, DlaSummerDesignGrainDifference) "
                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                {state.gintClientID, vbrt::cdate(dl->txtDLTestDateTime->text()), tech, testNum,
-                 description, codeOf(dl->cmbDLPrimaryHeat), btu,
+                {m_form.session.gintClientID(), vbrt::cdate(dl->txtDLTestDateTime->text()), tech,
+                 testNum, description, codeOf(dl->cmbDLPrimaryHeat), btu,
                  numberOf(dl->txtDLTotalCoolingTons), numberOf(dl->txtDLSupplyLeaksSqIn),
                  numberOf(dl->txtDLReturnLeaksSqIn), codeOf(dl->cmbDLReturnLeaks),
                  codeOf(dl->cmbDLAtticRoofCoolingFactor), numberOf(dl->txtDLWinterOutDesignTemp),
@@ -295,7 +295,7 @@ bool EfficiencyTab::DLSave()
         });
     if (!saved)
         return false;
-    m_form.mintCurrentDlaID = id;
-    m_form.mblnDataChanged = false;
+    m_form.session.mintCurrentDlaID = id;
+    m_form.session.mblnDataChanged = false;
     return true;
 }

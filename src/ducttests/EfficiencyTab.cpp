@@ -98,26 +98,26 @@ void EfficiencyTab::cmbDLReturnLeaks_Change()
 {
     if (mblnDLResultsShown)
         ClearDLResults();
-    m_form.mblnDataChanged = true;
+    m_form.session.mblnDataChanged = true;
 }
 
 void EfficiencyTab::cmbDLAtticRoofCoolingFactor_Click()
 {
     if (mblnDLResultsShown)
         ClearDLResults();
-    m_form.mblnDataChanged = true;
+    m_form.session.mblnDataChanged = true;
 }
 
 void EfficiencyTab::txtDLInput_Change()
 {
     if (mblnDLResultsShown)
         ClearDLResults();
-    m_form.mblnDataChanged = true;
+    m_form.session.mblnDataChanged = true;
 }
 
 void EfficiencyTab::txtDLDesignValue_Change()
 {
-    m_form.mblnDataChanged = true;
+    m_form.session.mblnDataChanged = true;
 }
 
 void EfficiencyTab::cmbDLPrimaryHeat_Change(const QString& typed)
@@ -148,7 +148,7 @@ void EfficiencyTab::cmbDLPrimaryHeat_Change(const QString& typed)
             edit->setText(typed);
         }
     }
-    m_form.mblnDataChanged = true;
+    m_form.session.mblnDataChanged = true;
     m_typeAhead = false;
 }
 
@@ -357,7 +357,7 @@ void EfficiencyTab::ClearDLATab()
     // The leak boxes are kept, but the total is a result and stays empty until they are
     // entered again.
     // The page no longer shows a saved analysis.
-    m_form.mintCurrentDlaID = -1;
+    m_form.session.mintCurrentDlaID = -1;
     m_suppressTestLoad = true;
     dl->fgdDLTestSelect->clearSelection();
     m_suppressTestLoad = false;

@@ -11,7 +11,7 @@ FlowHoodTab::FlowHoodTab(frmHVACMain& form) : m_form(form) {}
 
 void FlowHoodTab::PrepFHATab()
 {
-    m_form.mintCurrentFHTestID = -1;
+    m_form.session.mintCurrentFHTestID = -1;
 }
 
 bool FlowHoodTab::FHSave()
@@ -21,7 +21,7 @@ bool FlowHoodTab::FHSave()
 
 void FlowHoodTab::ClearFHATab()
 {
-    m_form.mintCurrentFHTestID = -1;
+    m_form.session.mintCurrentFHTestID = -1;
 }
 
 void FlowHoodTab::CalculateTotalLeaks()

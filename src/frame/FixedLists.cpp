@@ -93,7 +93,7 @@ void InitializeLists(frmHVACMain& form)
         if (it != lists().constEnd())
             fill(box, *it);
     }
-    form.mblnShowValidationMessages = true;
+    form.session.mblnShowValidationMessages = true;
 }
 
 void InitializeSettings(frmHVACMain& form)

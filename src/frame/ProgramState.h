@@ -33,7 +33,6 @@ struct ProgramState
     ProgramLog gLog;
     QString gstrErrorLoggedNote;
     QSqlDatabase gcnnUser;
-    int32_t gintClientID = -1;
     int16_t gintBlowerCount = 1;
     int16_t gintHLFirstRowTop = 0;
     int16_t gintHLRowPitch = 0;

@@ -129,7 +129,7 @@ void TabHub::tabMain_Click(int previousTab)
         return;
     }
 
-    if (m_form.mblnDataChanged) {
+    if (m_form.session.mblnDataChanged) {
         PageBehaviour* page = behaviour(left);
         const auto answer = state.dialogs.msgBox(
             QStringLiteral("Save changes before switching tabs?"), platform::MsgButtons::YesNo,
@@ -144,9 +144,9 @@ void TabHub::tabMain_Click(int previousTab)
             if (page && !page->preparesNextAfterSave())
                 m_form.mblnRevertingTab = true;
             if (page && page->holdsEntries())
-                m_form.mblnDataChanged = false;
+                m_form.session.mblnDataChanged = false;
         } else {
-            m_form.mblnDataChanged = false;
+            m_form.session.mblnDataChanged = false;
             if (page)
                 page->discard();
         }
@@ -155,7 +155,7 @@ void TabHub::tabMain_Click(int previousTab)
     if (m_form.mblnRevertingTab) {
         m_form.mblnRevertingTab = false;
         if (entered != pages::Home)
-            m_form.mblnDataChanged = false;
+            m_form.session.mblnDataChanged = false;
         return;
     }
 
@@ -165,7 +165,7 @@ void TabHub::tabMain_Click(int previousTab)
         if (page->returnsWhenPrepared())
             tabs->setCurrentIndex(previousTab);
     }
-    m_form.mblnDataChanged = false;
+    m_form.session.mblnDataChanged = false;
 }
 
 void TabHub::CheckTabEnables()
@@ -223,7 +223,7 @@ void TabHub::cmdGoHome_Click()
     m_form.houseLeakage->ClearHLTab();
     m_form.flowHood->ClearFHATab();
     m_form.efficiency->ClearDLATab();
-    m_form.mblnDataChanged = false;
+    m_form.session.mblnDataChanged = false;
     // The client choice is empty now; the pages follow it.
     CheckTabEnables();
 }

@@ -42,7 +42,7 @@ public:
 
     void prepare() override
     {
-        m_form.mblnDataChanged = false;
+        m_form.session.mblnDataChanged = false;
         if (m_form.mblnFormReady)
             focusIfShown(m_form.home->cmdHomePlayMovie);
         if (m_form.home->cmdContinueFromHome->isEnabled())
@@ -125,6 +125,19 @@ frmHVACMain::frmHVACMain(ProgramState& state_, QWidget* parent)
     hub->registerPage(pages::Efficiency, *efficiency);
     hub->registerPage(pages::Media, *mediaBehaviour);
     reports = std::make_unique<ReportBuilder>(*this);
+    wireSession();
+}
+
+void frmHVACMain::wireSession()
+{
+    // Tests shown belong to the client that was current; another client starts with none, so
+    // that no page shows or saves a test under the wrong client.
+    connect(&session, &Session::clientChanged, &session, &Session::clearCurrentTests);
+    // Results computed for another climate or other house data must not reach a report.
+    connect(&session, &Session::climateChanged, &session, &Session::clearResults);
+    connect(&session, &Session::houseDataChanged, &session, &Session::clearResults);
+    connect(&session, &Session::resultsCleared, houseLeakage.get(),
+            &HouseLeakageTab::ClearHLResults);
 }
 
 frmHVACMain::~frmHVACMain() = default;
@@ -157,10 +170,8 @@ void frmHVACMain::Form_Initialize()
     // 5-7
     setWindowTitle(designedCaption() +
                    QStringLiteral(" *****DEBUGGING DISABLED FOR TESTING******"));
-    state.gintClientID = -1;
-    mintCurrentHltID = -1;
-    mintCurrentDlaID = -1;
-    mintCurrentFHTestID = -1;
+    session.setClientID(-1);
+    session.clearCurrentTests();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move((area.width() - width()) / 2, (area.height() - height()) / 2);
@@ -191,8 +202,8 @@ void frmHVACMain::Form_Initialize()
 
     // 14: the default climate; whether it was found does not matter here.
     climate->SetCurrentClimate(GetAppSetting(state.gcnnUser, QStringLiteral("DefaultZoneID")));
-    climate->UpdateStandardClimateCaption(mstrClimateCity + QStringLiteral(", ") +
-                                          mstrClimateState);
+    climate->UpdateStandardClimateCaption(session.mstrClimateCity() + QStringLiteral(", ") +
+                                          session.mstrClimateState());
 
     // 15
     InitializeSettings(*this);
@@ -200,7 +211,7 @@ void frmHVACMain::Form_Initialize()
     // 16-17
     if (home->cmdContinueFromHome->isEnabled())
         home->cmdContinueFromHome->setFocus();
-    mblnDataChanged = false;
+    session.mblnDataChanged = false;
     mblnFormReady = true;
 }
 

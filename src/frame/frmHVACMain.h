@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldValidation.h"
+#include "Session.h"
 
 #include <QString>
 #include <QWidget>
@@ -29,8 +30,8 @@ class FlowHoodPage;
 class EfficiencyPage;
 } // namespace Ui
 
-// The tabbed main form. It owns the pages' widgets and the state the pages share; each
-// subsystem's behaviour lives in its own class that holds a reference to the form.
+// The tabbed main form. It owns the pages' widgets and the session, the state the pages share;
+// each subsystem's behaviour lives in its own class that holds a reference to the form.
 class frmHVACMain : public QWidget
 {
 public:
@@ -58,6 +59,8 @@ public:
 
     ProgramState& state;
     platform::FieldValidation validation;
+    // The state the pages share and the changes they react to (see wireSession).
+    Session session;
 
     // Each subsystem's behaviour on the form.
     std::unique_ptr<ClientRecords> clients;
@@ -73,26 +76,17 @@ public:
     std::unique_ptr<TabHub> hub;
     std::unique_ptr<ReportBuilder> reports;
 
-    // State the tabs share.
-    bool mblnDataChanged = false;
-    bool mblnShowValidationMessages = false;
+    // The form's own state; what the pages share lives in session.
     bool mblnFormReady = false;
     bool mblnRevertingTab = false;
-    int32_t mintCurrentHltID = -1;
-    int32_t mintCurrentDlaID = -1;
-    int32_t mintCurrentFHTestID = -1;
     std::unique_ptr<HouseLeakageTest> mobjHLTest;
-    QString mstrClimateCity;
-    QString mstrClimateState;
-    QString mstrClimateLBLZone;
-    QString mstrClimateUniqueID;
-    float msngClimateWinterDesignTemp = 0;
-    float msngClimateSummerGrainDiff = 0;
 
     // The caption the window was designed with; start-up appends a suffix to it.
     static QString designedCaption();
 
 private:
+    // The reactions of one page to another's changes, connected once.
+    void wireSession();
     void LoadCompanyLogo();
     void LoadHomePicture();
     bool m_loaded = false;

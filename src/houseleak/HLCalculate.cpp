@@ -39,20 +39,6 @@ std::optional<float> value(const QLineEdit* box)
     return vbrt::csng(box->text());
 }
 
-// Restores the messages flag when the silent check is done.
-class SilentChecks
-{
-public:
-    explicit SilentChecks(bool& flag) : m_flag(flag), m_saved(flag) { m_flag = false; }
-    ~SilentChecks() { m_flag = m_saved; }
-    SilentChecks(const SilentChecks&) = delete;
-    SilentChecks& operator=(const SilentChecks&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_saved;
-};
-
 const QString Crlf = QStringLiteral("\r\n");
 
 } // namespace
@@ -69,7 +55,7 @@ bool HouseLeakageTab::ValidateHLInputs(bool showMessages)
     {
         // For its layout and blower count only; a missing range shows when the test cannot
         // find its constants.
-        SilentChecks silent(m_form.mblnShowValidationMessages);
+        Session::SilentChecks silent(m_form.session);
         bool cancel = false;
         cmbHLRange_Validate(cancel);
     }
@@ -146,7 +132,7 @@ bool HouseLeakageTab::HLCalculate(bool showMessages)
 
 bool HouseLeakageTab::prepareCalculation(bool showMessages, hl::DatasetMap& map, bool& pointWarning)
 {
-    Filling filling(*this);
+    Session::Filling filling(m_form.session);
     auto& ui = *m_form.hl;
     auto& house = *m_form.survey;
     try {
@@ -154,9 +140,9 @@ bool HouseLeakageTab::prepareCalculation(bool showMessages, hl::DatasetMap& map,
         // the last calculation's readings must not mix into this one.
         m_form.mobjHLTest = std::make_unique<HouseLeakageTest>();
         HouseLeakageTest& test = *m_form.mobjHLTest;
-        test.setLblClimateZone(vbrt::cint(m_form.mstrClimateLBLZone));
-        test.setWinterTimeDesignTemperature(m_form.msngClimateWinterDesignTemp);
-        test.setGrainDifferenceSummer(m_form.msngClimateSummerGrainDiff);
+        test.setLblClimateZone(vbrt::cint(m_form.session.mstrClimateLBLZone()));
+        test.setWinterTimeDesignTemperature(m_form.session.msngClimateWinterDesignTemp());
+        test.setGrainDifferenceSummer(m_form.session.msngClimateSummerGrainDiff());
         test.setTestType(int16_t(ComboData(ui.cmbHLTestType)));
         const int direction = ComboData(ui.cmbHLTestDirection2);
         test.setTestDirection(int16_t(vbrt::mod(direction, 2)));
@@ -234,7 +220,7 @@ bool HouseLeakageTab::prepareCalculation(bool showMessages, hl::DatasetMap& map,
 
 bool HouseLeakageTab::readResults(bool showMessages)
 {
-    Filling filling(*this);
+    Session::Filling filling(m_form.session);
     auto& ui = *m_form.hl;
     try {
         HouseLeakageTest& test = *m_form.mobjHLTest;

@@ -44,7 +44,7 @@ void HouseLeakageTab::checkReadingBox(QLineEdit* box, hl::Reading kind, int data
     if (box->isReadOnly() || box->text().trimmed().isEmpty())
         return;
     const hl::CheckResult result = hl::checkReading(kind, box->text(), dataset);
-    const bool messages = m_form.mblnShowValidationMessages;
+    const bool messages = m_form.session.mblnShowValidationMessages;
     switch (result.outcome) {
     case hl::CheckResult::Accept:
         break;
@@ -130,7 +130,7 @@ void HouseLeakageTab::cmbHLStories_Validate(bool& cancel)
             list->setCurrentIndex(index);
         return;
     }
-    if (m_form.mblnShowValidationMessages)
+    if (m_form.session.mblnShowValidationMessages)
         m_form.state.dialogs.msgBox(
             QStringLiteral("The number of stories must be chosen from the list."), MsgButtons::OK,
             MsgIcon::None, ProgramState::title());

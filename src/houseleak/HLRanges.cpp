@@ -123,7 +123,7 @@ void HouseLeakageTab::cmbBlowerModel_Click()
     applyBlowerModel();
     // The page's inputs were just discarded: nothing on it is unsaved.
     if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::HouseLeakage)
-        m_form.mblnDataChanged = false;
+        m_form.session.mblnDataChanged = false;
 }
 
 void HouseLeakageTab::applyBlowerModel()
@@ -145,7 +145,7 @@ void HouseLeakageTab::cmbHLFlowTubeConnection_Validate(bool& cancel)
     auto require = [&](int code, const QString& portText) {
         if (port == code)
             return;
-        if (m_form.mblnShowValidationMessages)
+        if (m_form.session.mblnShowValidationMessages)
             m_form.state.dialogs.msgBox(
                 QStringLiteral("Range ") + ui.cmbHLRange->currentText() +
                     QStringLiteral(" requires Clear Tube Connection on ") + portText + '.',
@@ -170,7 +170,7 @@ void HouseLeakageTab::cmbHLRange_Validate(bool& cancel)
     if (index != list->currentIndex())
         list->setCurrentIndex(index);
     if (index < 0) {
-        if (m_form.mblnShowValidationMessages)
+        if (m_form.session.mblnShowValidationMessages)
             m_form.state.dialogs.msgBox(
                 QStringLiteral("Warning: Range must be selected from the list to complete test."),
                 platform::MsgButtons::OK, platform::MsgIcon::None, ProgramState::title());
@@ -187,7 +187,7 @@ hl::RangeKind HouseLeakageTab::rangeKind() const
 
 void HouseLeakageTab::applyRangeLayout()
 {
-    Filling filling(*this);
+    Session::Filling filling(m_form.session);
     auto& ui = *m_form.hl;
     const int range = ComboData(ui.cmbHLRange);
     const bool measured = range == MeasuredRange || range == MeasuredRangeB;
@@ -310,7 +310,7 @@ void HouseLeakageTab::GetRangeConstantsFromDropText(const QString& rangeText, in
 
 void HouseLeakageTab::CheckHLDatasetEnables()
 {
-    Filling filling(*this);
+    Session::Filling filling(m_form.session);
     const bool singlePoint = ComboData(m_form.hl->cmbHLTestType) == 1;
     const hl::RangeKind kind = rangeKind();
 

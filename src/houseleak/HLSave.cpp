@@ -41,8 +41,8 @@ bool HouseLeakageTab::HLSave()
     platform::WaitCursor wait;
     auto& ui = *m_form.hl;
     const QSqlDatabase& db = m_form.state.gcnnUser;
-    const bool messages = m_form.mblnShowValidationMessages;
-    if (m_form.state.gintClientID < 1)
+    const bool messages = m_form.session.mblnShowValidationMessages;
+    if (m_form.session.gintClientID() < 1)
         return refuse(nullptr,
                       QStringLiteral("Please choose a client before saving a house leakage test."),
                       messages);
@@ -58,7 +58,7 @@ bool HouseLeakageTab::HLSave()
                                      "mm/dd/yyyy h:mm am/pm."),
                       messages);
 
-    Filling filling(*this);
+    Session::Filling filling(m_form.session);
     QVariant testDate;
     if (typed) {
         testDate = *typed;
@@ -86,7 +86,7 @@ bool HouseLeakageTab::HLSave()
                            "HltTestType",   "HltDirection", "HltGaugeLocation", "hltWindFactor",
                            "BlowerModelID", "rangeid",      "HltFlowTube",      "HltInsideTemp",
                            "HltOutsideTemp"};
-    QVariantList values = {m_form.state.gintClientID,
+    QVariantList values = {m_form.session.gintClientID(),
                            testDate,
                            techName,
                            userId,
@@ -116,8 +116,8 @@ bool HouseLeakageTab::HLSave()
     }
 
     // A database failure stores nothing and keeps the page as it is, still unsaved.
-    const int32_t shownId = m_form.mintCurrentHltID;
-    const bool changed = m_form.mblnDataChanged;
+    const int32_t shownId = m_form.session.mintCurrentHltID;
+    const bool changed = m_form.session.mblnDataChanged;
     const bool saved = runDatabaseAction(
         m_form.state, DbAccess::Write, QStringLiteral("The house leakage test could not be saved."),
         [&] {
@@ -133,8 +133,8 @@ bool HouseLeakageTab::HLSave()
             if (!insert.exec())
                 raiseDatabaseError(insert.lastError(), sql, db.databaseName());
             const int32_t hltId = insert.lastInsertId().toInt();
-            m_form.mintCurrentHltID = hltId;
-            m_form.mblnDataChanged = false;
+            m_form.session.mintCurrentHltID = hltId;
+            m_form.session.mblnDataChanged = false;
 
             // The new test is the row to find in the list: it is highlighted, not loaded again.
             QSqlQuery tests = clientTests();
@@ -142,8 +142,8 @@ bool HouseLeakageTab::HLSave()
             selectTestRow(hltId);
         });
     if (!saved) {
-        m_form.mintCurrentHltID = shownId;
-        m_form.mblnDataChanged = changed;
+        m_form.session.mintCurrentHltID = shownId;
+        m_form.session.mblnDataChanged = changed;
     }
     return saved;
 }

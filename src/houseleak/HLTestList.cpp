@@ -104,7 +104,7 @@ QSqlQuery HouseLeakageTab::clientTests() const
                                        "ORDER BY HltUserID, HltTestDate");
     if (!q.prepare(sql))
         raiseDatabaseError(q.lastError(), sql, m_form.state.gcnnUser.databaseName());
-    q.addBindValue(m_form.state.gintClientID);
+    q.addBindValue(m_form.session.gintClientID());
     if (!q.exec())
         raiseDatabaseError(q.lastError(), sql, m_form.state.gcnnUser.databaseName());
     return q;
@@ -172,14 +172,15 @@ void HouseLeakageTab::RefreshHLTests(QSqlQuery& rows)
 
     ListContext context;
     auto& house = *m_form.survey;
-    context.zone = attempt<int16_t>([&] { return vbrt::cint(m_form.mstrClimateLBLZone); });
+    context.zone =
+        attempt<int16_t>([&] { return vbrt::cint(m_form.session.mstrClimateLBLZone()); });
     context.livingArea =
         attempt<int32_t>([&] { return vbrt::clng(house.txtHLLivingArea->text()); });
     context.stories = int16_t(ComboData(house.cmbHLStories));
     context.ceiling = attempt<float>([&] { return vbrt::csng(house.txtHLCeilingHeight->text()); });
     context.bedrooms = attempt<float>([&] { return vbrt::csng(house.txtHLBedrooms->text()); });
-    context.winterDesignTemp = m_form.msngClimateWinterDesignTemp;
-    context.summerGrainDiff = m_form.msngClimateSummerGrainDiff;
+    context.winterDesignTemp = m_form.session.msngClimateWinterDesignTemp();
+    context.summerGrainDiff = m_form.session.msngClimateSummerGrainDiff();
 
     // Every range once, rather than one look-up per listed test.
     QHash<int, RangeRow> ranges;
@@ -342,10 +343,10 @@ void HouseLeakageTab::fgdHLTestSelect_SelChange()
         const int32_t id = currentRowId();
         if (id < 0)
             return;
-        m_form.mintCurrentHltID = id;
+        m_form.session.mintCurrentHltID = id;
         if (!mblnSuppressHLTestLoad)
             ShowHltRecord(id);
-        m_form.mblnDataChanged = false;
+        m_form.session.mblnDataChanged = false;
     } catch (...) {
     }
 }
@@ -368,20 +369,20 @@ void HouseLeakageTab::fgdHLTestSelect_KeyUp(int keyCode)
                 execSql(m_form.state.gcnnUser,
                         QStringLiteral(
                             "DELETE FROM [House Leakage Tests] WHERE HltID = ? AND ClientId = ?"),
-                        {id, m_form.state.gintClientID});
+                        {id, m_form.session.gintClientID()});
                 QSqlQuery tests = clientTests();
                 RefreshHLTests(tests);
             }))
         return;
     const QTableWidgetItem* first = m_grid->item(0, ColTestId);
     if (first && !first->text().isEmpty()) {
-        m_form.mintCurrentHltID = vbrt::clng(first->text());
+        m_form.session.mintCurrentHltID = vbrt::clng(first->text());
         const bool suppress = std::exchange(mblnSuppressHLTestLoad, true);
         m_grid->setCurrentCell(0, ColTestId, QItemSelectionModel::NoUpdate);
         SelectCurrentHLTestRow();
         mblnSuppressHLTestLoad = suppress;
     } else {
-        m_form.mintCurrentHltID = -1;
+        m_form.session.mintCurrentHltID = -1;
     }
 }
 
@@ -391,7 +392,7 @@ void HouseLeakageTab::ShowHltRecord(int32_t hltId)
     QSqlQuery q = execSql(m_form.state.gcnnUser,
                           QStringLiteral("SELECT * FROM [House Leakage Test List] WHERE HltID = ? "
                                          "AND ClientId = ?"),
-                          {hltId, m_form.state.gintClientID});
+                          {hltId, m_form.session.gintClientID()});
     if (!q.next())
         return;
     auto& ui = *m_form.hl;
@@ -409,7 +410,7 @@ void HouseLeakageTab::ShowHltRecord(int32_t hltId)
         list->setCurrentIndex(v ? LocateComboItemData(list, *v) : -1);
     };
     {
-        Filling filling(*this);
+        Session::Filling filling(m_form.session);
         m_form.technicians->showTestTechnician(stored::text(q.value("TechName")));
 
         const auto model = code(QStringLiteral("BlowerModelID"));
@@ -475,7 +476,7 @@ void HouseLeakageTab::PrepHLTestTab(int32_t hltId)
     const bool hasTests = first && !first->text().isEmpty();
     if (hltId < 1) {
         if (!hasTests) {
-            Filling filling(*this);
+            Session::Filling filling(m_form.session);
             auto& ui = *m_form.hl;
             ui.cmbHLRange->setCurrentIndex(-1);
             ui.cmbHLFlowTubeConnection->setCurrentIndex(
@@ -484,19 +485,19 @@ void HouseLeakageTab::PrepHLTestTab(int32_t hltId)
             ui.txtHLInsideTemp->setFocus(Qt::OtherFocusReason);
         }
     } else {
-        m_form.mintCurrentHltID = hltId;
+        m_form.session.mintCurrentHltID = hltId;
         selectTestRow(hltId);
         if (currentRowId() != hltId)
-            m_form.mintCurrentHltID = -1; // no such test of this client
+            m_form.session.mintCurrentHltID = -1; // no such test of this client
         else
             ShowHltRecord(hltId);
     }
-    m_form.mblnDataChanged = false;
+    m_form.session.mblnDataChanged = false;
 }
 
 void HouseLeakageTab::prepare()
 {
     runDatabaseAction(m_form.state, DbAccess::Read,
                       QStringLiteral("The house leakage tests could not be read."),
-                      [this] { PrepHLTestTab(m_form.mintCurrentHltID); });
+                      [this] { PrepHLTestTab(m_form.session.mintCurrentHltID); });
 }

@@ -68,14 +68,6 @@ void HouseLeakageTab::connectSignals()
     for (QLineEdit* box : {ui.txtHLTestNum, ui.txtHLTestDateTime})
         connect(box, &QLineEdit::textChanged, this, &HouseLeakageTab::recordChanged);
 
-    // The house data lie on the Client Survey page; the client records mark the client as
-    // changed, here they only make the results stale.
-    auto& survey = *m_form.survey;
-    for (QLineEdit* box : {survey.txtHLLivingArea, survey.txtHLCeilingHeight, survey.txtHLBedrooms})
-        connect(box, &QLineEdit::textChanged, this, &HouseLeakageTab::houseDataChanged);
-    connect(survey.cmbHLStories, &QComboBox::currentIndexChanged, this,
-            &HouseLeakageTab::houseDataChanged);
-
     connect(m_grid, &QTableWidget::itemSelectionChanged, this,
             &HouseLeakageTab::fgdHLTestSelect_SelChange);
     m_grid->installEventFilter(this);
@@ -93,24 +85,17 @@ bool HouseLeakageTab::eventFilter(QObject* watched, QEvent* event)
 
 void HouseLeakageTab::inputChanged()
 {
-    if (m_filling > 0)
+    if (m_form.session.isFilling())
         return;
     ClearHLResults();
-    m_form.mblnDataChanged = true;
+    m_form.session.mblnDataChanged = true;
 }
 
 void HouseLeakageTab::recordChanged()
 {
-    if (m_filling > 0)
+    if (m_form.session.isFilling())
         return;
-    m_form.mblnDataChanged = true;
-}
-
-void HouseLeakageTab::houseDataChanged()
-{
-    if (m_filling > 0)
-        return;
-    ClearHLResults();
+    m_form.session.mblnDataChanged = true;
 }
 
 void HouseLeakageTab::TakeRowPositions()
@@ -125,7 +110,7 @@ void HouseLeakageTab::TakeRowPositions()
 
 void HouseLeakageTab::ClearHLResults()
 {
-    Filling filling(*this);
+    Session::Filling filling(m_form.session);
     m_resultsCalculated = false;
     auto& ui = *m_form.hl;
     for (QLineEdit* box : {ui.txtActualLeakage, ui.txtOptimumLeakage, ui.txtActualLeakageCrack,
@@ -147,7 +132,7 @@ void HouseLeakageTab::ClearHLResults()
 
 void HouseLeakageTab::ClearHLTab()
 {
-    Filling filling(*this);
+    Session::Filling filling(m_form.session);
     auto& ui = *m_form.hl;
     // A technician shown for a reloaded test only goes with that test.
     m_form.technicians->dropTestTechnician();

@@ -93,23 +93,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // While code fills the page, its changes are not the user's.
-    class Filling
-    {
-    public:
-        explicit Filling(HouseLeakageTab& tab) : m_tab(tab) { ++m_tab.m_filling; }
-        ~Filling() { --m_tab.m_filling; }
-        Filling(const Filling&) = delete;
-        Filling& operator=(const Filling&) = delete;
-
-    private:
-        HouseLeakageTab& m_tab;
-    };
-
     void connectSignals();
     void inputChanged();
     void recordChanged();
-    void houseDataChanged();
 
     // Ranges and layout.
     hl::RangeKind rangeKind() const;
@@ -140,5 +126,4 @@ private:
     frmHVACMain& m_form;
     QTableWidget* m_grid = nullptr;
     bool m_resultsCalculated = false;
-    int m_filling = 0;
 };

@@ -99,9 +99,9 @@ ReportBuilder::ReportColumns ReportBuilder::technicalReportColumns(QString* layo
          hl.cmbHLWindFactor->currentText() + QStringLiteral(" (Wind Shielding Factor:  ") +
              reporting::windShieldingFactorText(ComboData(hl.cmbHLWindFactor)) +
              QStringLiteral(")")},
-        {QStringLiteral("Climate"), m_form.mstrClimateCity +
+        {QStringLiteral("Climate"), m_form.session.mstrClimateCity() +
                                         QStringLiteral(" (LBL Climate Zone:  ") +
-                                        m_form.mstrClimateLBLZone + QStringLiteral(")")},
+                                        m_form.session.mstrClimateLBLZone() + QStringLiteral(")")},
         {QStringLiteral("TempDirection"), QStringLiteral("Inside = ") + hl.txtHLInsideTemp->text() +
                                               QStringLiteral("°F, Outside = ") +
                                               hl.txtHLOutsideTemp->text() + QStringLiteral("°F, ") +

@@ -80,16 +80,16 @@ private slots:
         ui->cmbHLStories->setCurrentIndex(ui->cmbHLStories->findText("2 Stories"));
         typeAndLeave(ui->txtHLCeilingHeight, "8.5");
         typeAndLeave(ui->txtHLBedrooms, "3");
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
         const QString dateShown = ui->txtClientEnteredDate->text();
-        const QString climate = form.mstrClimateUniqueID;
+        const QString climate = form.session.mstrClimateUniqueID();
         QVERIFY(!climate.isEmpty());
 
         QTest::mouseClick(ui->cmdSaveClient, Qt::LeftButton);
         QCOMPARE(shownPage(form), pages::HouseLeakage);
         QCOMPARE(ui->cmdSaveClient->text(), ClientRecords::ContinueCaption);
         QVERIFY(!form.clients->isNewClient());
-        const int32_t id = run.state->gintClientID;
+        const int32_t id = run.form().session.gintClientID();
         QVERIFY(id > 0);
         QCOMPARE(form.home->cmbClientSelect->currentData().toInt(), id);
         QVERIFY(form.home->lblEnterNewClientInfo->isHidden());
@@ -114,7 +114,7 @@ private slots:
         const int index = list->findText("O'Brien");
         QVERIFY(index >= 0);
         list->setCurrentIndex(index);
-        QCOMPARE(run.state->gintClientID, id);
+        QCOMPARE(run.form().session.gintClientID(), id);
         auto* shown = again.survey.get();
         QCOMPARE(shown->txtClientName->text(), QStringLiteral("O'Brien"));
         QCOMPARE(shown->txtClientStreet->text(), QStringLiteral("12 Elm St"));
@@ -125,11 +125,11 @@ private slots:
         QCOMPARE(shown->cmbHLStories->currentText(), QStringLiteral("2 Stories"));
         QCOMPARE(shown->txtHLCeilingHeight->text(), QStringLiteral("8.5"));
         QCOMPARE(shown->txtHLBedrooms->text(), QStringLiteral("3"));
-        QCOMPARE(again.mstrClimateUniqueID, climate);
+        QCOMPARE(again.session.mstrClimateUniqueID(), climate);
         QCOMPARE(shown->cmdSaveClient->text(), ClientRecords::ContinueCaption);
         QVERIFY(shown->txtClientName->isEnabled());
         QVERIFY(again.home->cmdDeleteClient->isEnabled());
-        QVERIFY(!again.mblnDataChanged);
+        QVERIFY(!again.session.mblnDataChanged);
         VERIFY_DIALOGS_DONE(run.dialogs);
     }
 
@@ -196,7 +196,7 @@ private slots:
         typeAndLeave(ui->txtHLLivingArea, "1500");
         typeAndLeave(ui->txtHLBedrooms, "2");
         QVERIFY(form.clients->SaveThisClient());
-        const QSqlRecord row = clientRow(run.state->gcnnUser, run.state->gintClientID);
+        const QSqlRecord row = clientRow(run.state->gcnnUser, run.form().session.gintClientID());
         QCOMPARE(row.value("ClientName").toString(), QStringLiteral("Bob 'Sparky' Lee"));
         QCOMPARE(row.value("ClientAddress").toString(), QStringLiteral("1 'Old' Rd"));
         QCOMPARE(row.value("ClientCity").toString(), QStringLiteral("North 'Bay'"));
@@ -278,7 +278,7 @@ private slots:
         QVERIFY(vbrt::isDate(form.survey->txtClientEnteredDate->text()));
         QVERIFY(!form.home->lblEnterNewClientInfo->isHidden());
         QVERIFY(form.clients->isNewClient());
-        QCOMPARE(run.state->gintClientID, -1);
+        QCOMPARE(run.form().session.gintClientID(), -1);
         // Nothing is left to delete until a client is loaded again.
         QVERIFY(!form.home->cmdDeleteClient->isEnabled());
         form.survey->txtClientName->setText("Next");
@@ -335,17 +335,17 @@ private slots:
         const int32_t first = insertClient(db, "First");
         const int32_t second = insertClient(db, "Second");
         QVERIFY(selectClient(form, first));
-        form.mintCurrentHltID = 7;
-        form.mintCurrentDlaID = 8;
+        form.session.mintCurrentHltID = 7;
+        form.session.mintCurrentDlaID = 8;
         QVERIFY(selectClient(form, second));
-        QCOMPARE(form.mintCurrentHltID, -1);
-        QCOMPARE(form.mintCurrentDlaID, -1);
+        QCOMPARE(form.session.mintCurrentHltID, -1);
+        QCOMPARE(form.session.mintCurrentDlaID, -1);
 
         // A new client has no id yet, so nothing of the client before can be deleted.
-        form.mintCurrentHltID = 7;
+        form.session.mintCurrentHltID = 7;
         QTest::mouseClick(form.home->cmdAddClient, Qt::LeftButton);
-        QCOMPARE(run.state->gintClientID, -1);
-        QCOMPARE(form.mintCurrentHltID, -1);
+        QCOMPARE(run.form().session.gintClientID(), -1);
+        QCOMPARE(form.session.mintCurrentHltID, -1);
         QVERIFY(!form.home->cmdDeleteClient->isEnabled());
         QVERIFY(form.survey->txtClientName->text().isEmpty());
         QVERIFY(form.survey->txtClientName->isEnabled());

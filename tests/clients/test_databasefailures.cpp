@@ -142,17 +142,18 @@ private slots:
         QCOMPARE(ui->txtHLLivingArea->text(), QStringLiteral("1,800"));
         QCOMPARE(ui->cmdSaveClient->text(), ClientRecords::SaveCaption);
         QVERIFY(form.clients->isNewClient());
-        QCOMPARE(run.state->gintClientID, -1);
-        QVERIFY(form.mblnDataChanged);
+        QCOMPARE(run.form().session.gintClientID(), -1);
+        QVERIFY(form.session.mblnDataChanged);
         QCOMPARE(count(run.state->gcnnUser, "SELECT COUNT(*) FROM Clients"), 0);
 
         // Once the other program is done the same entries are saved, once.
         QTest::mouseClick(ui->cmdSaveClient, Qt::LeftButton);
         QCOMPARE(shownPage(form), pages::HouseLeakage);
         QCOMPARE(count(run.state->gcnnUser, "SELECT COUNT(*) FROM Clients"), 1);
-        QCOMPARE(
-            clientRow(run.state->gcnnUser, run.state->gintClientID).value("ClientName").toString(),
-            QStringLiteral("Ann Lee"));
+        QCOMPARE(clientRow(run.state->gcnnUser, run.form().session.gintClientID())
+                     .value("ClientName")
+                     .toString(),
+                 QStringLiteral("Ann Lee"));
         VERIFY_DIALOGS_DONE(run.dialogs);
     }
 
@@ -171,7 +172,7 @@ private slots:
         QTest::mouseClick(form.home->cmdDeleteClient, Qt::LeftButton);
         lock.release();
         VERIFY_DIALOGS_DONE(run.dialogs);
-        QCOMPARE(run.state->gintClientID, id);
+        QCOMPARE(run.form().session.gintClientID(), id);
         QCOMPARE(form.survey->txtClientName->text(), QStringLiteral("Ann Lee"));
         QCOMPARE(form.home->cmbClientSelect->currentData().toInt(), id);
         QCOMPARE(count(run.state->gcnnUser, "SELECT COUNT(*) FROM Clients"), 1);

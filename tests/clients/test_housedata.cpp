@@ -158,7 +158,7 @@ private slots:
         QVERIFY(startActive(run));
         auto& form = run.form();
         beginNewClient(form);
-        form.mblnShowValidationMessages = messages;
+        form.session.mblnShowValidationMessages = messages;
         QLineEdit* field = houseBox(form, box);
         QVERIFY(field);
         if (!message.isEmpty())
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(ui->cmdSaveClient->text(), ClientRecords::ContinueCaption);
         ui->txtHLBedrooms->setText("4");
         QCOMPARE(ui->cmdSaveClient->text(), ClientRecords::SaveCaption);
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
 
         // An unnamed blank form never asks to be saved.
         form.clients->CancelClientChanges();
@@ -274,11 +274,11 @@ private slots:
         form.home->cmbClientSelect->setCurrentIndex(-1);
         form.clients->ClearClientInfo();
         form.clients->DisableClientSave();
-        form.mblnDataChanged = false;
+        form.session.mblnDataChanged = false;
         ui->txtHLLivingArea->setText("1500");
         ui->cmbHLStories->setCurrentIndex(1);
         QCOMPARE(ui->cmdSaveClient->text(), ClientRecords::ContinueCaption);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
         VERIFY_DIALOGS_DONE(run.dialogs);
     }
 };

@@ -74,7 +74,7 @@ private slots:
         typeAndLeave(survey.txtSurveyRoomComment[0], "Cold in winter");
         typeAndLeave(survey.txtSurveyRoomComment[1], "Hot in summer");
         QVERIFY(form.clients->SaveThisClient());
-        const int32_t id = run.state->gintClientID;
+        const int32_t id = run.form().session.gintClientID();
 
         const QSqlRecord row = clientRow(run.state->gcnnUser, id);
         QCOMPARE(row.value("SurveyHowLong2").toString(), picked[2]);
@@ -115,7 +115,7 @@ private slots:
         beginNewClient(form);
         fillHouse(form);
         QVERIFY(form.clients->SaveThisClient());
-        const int32_t id = run.state->gintClientID;
+        const int32_t id = run.form().session.gintClientID();
         // An answer from an older list of answers.
         execSql(run.state->gcnnUser, "UPDATE Clients SET SurveyYesNo2 = ? WHERE ClientID = ?",
                 {"Sometimes", id});
@@ -157,10 +157,10 @@ private slots:
         QCOMPARE(form.survey->cmdSaveClient->text(), ClientRecords::ContinueCaption);
         survey.cmbSurveyYesNo[2]->setCurrentIndex(survey.cmbSurveyYesNo[2]->findText(""));
         QCOMPARE(form.survey->cmdSaveClient->text(), ClientRecords::ContinueCaption);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
         survey.cmbSurveyYesNo[2]->setCurrentIndex(survey.cmbSurveyYesNo[2]->findText("No"));
         QCOMPARE(form.survey->cmdSaveClient->text(), ClientRecords::SaveCaption);
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
         VERIFY_DIALOGS_DONE(run.dialogs);
     }
 
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(shownFirst, QStringLiteral("Dog in yard"));
         QCOMPARE(form.survey->txtHiddenComments->toPlainText(), QStringLiteral("Dog in yard"));
         QCOMPARE(form.survey->cmdSaveClient->text(), ClientRecords::ContinueCaption);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
         whenModal<frmClientComments>([](frmClientComments& window) {
             QTest::keyClicks(window.findChild<QPlainTextEdit*>("txtComments"), "Scratch");
             window.close();
@@ -195,7 +195,7 @@ private slots:
         QTest::mouseClick(open, Qt::LeftButton);
         QCOMPARE(form.survey->txtHiddenComments->toPlainText(), QStringLiteral("Dog in yard"));
         QCOMPARE(form.survey->cmdSaveClient->text(), ClientRecords::ContinueCaption);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
 
         // Clearing them all and pressing OK leaves the comments as they were.
         form.clients->DisableClientSave();

@@ -41,12 +41,12 @@ inline Climate climateOf(const QSqlDatabase& db, const QString& uniqueId)
 
 inline Climate current(const frmHVACMain& form)
 {
-    return {form.mstrClimateUniqueID,
-            form.mstrClimateCity,
-            form.mstrClimateState,
-            form.mstrClimateLBLZone,
-            form.msngClimateWinterDesignTemp,
-            form.msngClimateSummerGrainDiff};
+    return {form.session.mstrClimateUniqueID(),
+            form.session.mstrClimateCity(),
+            form.session.mstrClimateState(),
+            form.session.mstrClimateLBLZone(),
+            form.session.msngClimateWinterDesignTemp(),
+            form.session.msngClimateSummerGrainDiff()};
 }
 
 inline bool same(const Climate& a, const Climate& b)

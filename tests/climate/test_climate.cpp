@@ -76,9 +76,9 @@ private slots:
         QVERIFY(same(current(form), want));
         QCOMPARE(form.survey->lblClimate->text(), want.city + ", " + want.state);
         if (expected == "user") {
-            QCOMPARE(form.mstrClimateLBLZone, QStringLiteral("3"));
-            QCOMPARE(form.msngClimateWinterDesignTemp, -4.5f);
-            QCOMPARE(form.msngClimateSummerGrainDiff, 33.5f);
+            QCOMPARE(form.session.mstrClimateLBLZone(), QStringLiteral("3"));
+            QCOMPARE(form.session.msngClimateWinterDesignTemp(), -4.5f);
+            QCOMPARE(form.session.msngClimateSummerGrainDiff(), 33.5f);
         }
         VERIFY_DIALOGS_DONE(run.dialogs);
     }
@@ -94,7 +94,7 @@ private slots:
         auto& form = run.form();
         const Climate most = climates(run.state->gcnnUser).first();
         QCOMPARE(most.uniqueId, QStringLiteral("150"));
-        QCOMPARE(form.mstrClimateUniqueID, most.uniqueId);
+        QCOMPARE(form.session.mstrClimateUniqueID(), most.uniqueId);
         QCOMPARE(form.home->lblSelectClimate->text(),
                  "Standard Climate is " + most.city + ", " + most.state);
 
@@ -112,14 +112,16 @@ private slots:
         onFile(run.folder.file("Ostrel7_supp.mdb"), {"DELETE FROM Climates"});
         QVERIFY(startActive(run));
         auto& form = run.form();
-        form.mstrClimateState = "kept";
-        form.msngClimateWinterDesignTemp = 12;
+        ClimateValues kept = form.session.climate();
+        kept.state = "kept";
+        kept.winterDesignTemp = 12;
+        form.session.setClimate(kept);
         QVERIFY(!form.climate->SetCurrentClimate(""));
-        QCOMPARE(form.mstrClimateCity, QString());
-        QCOMPARE(form.mstrClimateLBLZone, QString());
-        QCOMPARE(form.mstrClimateUniqueID, QString());
-        QCOMPARE(form.mstrClimateState, QStringLiteral("kept"));
-        QCOMPARE(form.msngClimateWinterDesignTemp, 12.0f);
+        QCOMPARE(form.session.mstrClimateCity(), QString());
+        QCOMPARE(form.session.mstrClimateLBLZone(), QString());
+        QCOMPARE(form.session.mstrClimateUniqueID(), QString());
+        QCOMPARE(form.session.mstrClimateState(), QStringLiteral("kept"));
+        QCOMPARE(form.session.msngClimateWinterDesignTemp(), 12.0f);
         QCOMPARE(form.survey->lblClimate->text(), QString());
 
         // A client saved now stores an empty climate; loading it keeps the current one.
@@ -128,7 +130,7 @@ private slots:
         form.survey->txtHLLivingArea->setText("1500");
         form.survey->txtHLBedrooms->setText("2");
         QVERIFY(form.clients->SaveThisClient());
-        const QSqlRecord row = clientRow(run.state->gcnnUser, run.state->gintClientID);
+        const QSqlRecord row = clientRow(run.state->gcnnUser, run.form().session.gintClientID());
         QVERIFY(!row.value("ZoneID").isNull());
         QCOMPARE(row.value("ZoneID").toString(), QString());
         VERIFY_DIALOGS_DONE(run.dialogs);

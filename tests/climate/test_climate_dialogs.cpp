@@ -46,7 +46,7 @@ private slots:
         QVERIFY(startActive(run));
         auto& form = run.form();
         const int32_t id = clientShown(run);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
         QString chosen;
         // Typing finds the first location that begins with the letters, in any case.
         answerSelection("bos", true, &chosen);
@@ -56,7 +56,7 @@ private slots:
         QVERIFY(same(current(form), boston));
         QCOMPARE(form.survey->lblClimate->text(), QStringLiteral("Boston, MA"));
         QCOMPARE(form.survey->cmdSaveClient->text(), ClientRecords::SaveCaption);
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
         QVERIFY(form.clients->SaveThisClient());
         QCOMPARE(clientRow(run.state->gcnnUser, id).value("ZoneID").toString(), chosen);
         VERIFY_DIALOGS_DONE(run.dialogs);
@@ -93,7 +93,7 @@ private slots:
         QVERIFY(shown);
         QVERIFY(same(current(form), before));
         QCOMPARE(GetAppSetting(db, "DefaultZoneID"), climates(db).at(3).uniqueId);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
         QCOMPARE(form.survey->cmdSaveClient->text(), ClientRecords::ContinueCaption);
         QCOMPARE(form.home->lblSelectClimate->text(), standardLabel);
         VERIFY_DIALOGS_DONE(run.dialogs);
@@ -176,10 +176,10 @@ private slots:
         });
         QTest::mouseClick(form.survey->cmdSelectClimate, Qt::LeftButton);
         VERIFY_DIALOGS_DONE(run.dialogs);
-        QCOMPARE(form.mstrClimateUniqueID, added);
-        QCOMPARE(form.mstrClimateCity, QStringLiteral("Cabin \"North\""));
-        QCOMPARE(form.mstrClimateLBLZone, QStringLiteral("1"));
-        QCOMPARE(form.msngClimateWinterDesignTemp, -20.5f);
+        QCOMPARE(form.session.mstrClimateUniqueID(), added);
+        QCOMPARE(form.session.mstrClimateCity(), QStringLiteral("Cabin \"North\""));
+        QCOMPARE(form.session.mstrClimateLBLZone(), QStringLiteral("1"));
+        QCOMPARE(form.session.msngClimateWinterDesignTemp(), -20.5f);
         QVERIFY(form.clients->SaveThisClient());
         QCOMPARE(clientRow(db, client).value("ZoneID").toString(), added);
         // The climate is now the most used one.

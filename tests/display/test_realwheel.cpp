@@ -34,7 +34,7 @@ private slots:
         for (int notches : {-1, 1}) {
             Run::wheel(clients, notches);
             QCOMPARE(clients->currentIndex(), client);
-            QCOMPARE(run.state->gintClientID, run.clientId);
+            QCOMPARE(run.form().session.gintClientID(), run.clientId);
         }
 
         run.clickTab(pages::HouseLeakage);

@@ -111,7 +111,7 @@ struct Run
         if (options.client && options.selectClient) {
             QComboBox* list = form().home->cmbClientSelect;
             list->setCurrentIndex(LocateComboItemData(list, clientId));
-            ok = ok && list->currentIndex() >= 0 && run.state->gintClientID == clientId;
+            ok = ok && list->currentIndex() >= 0 && run.form().session.gintClientID() == clientId;
         }
         return ok;
     }

@@ -296,11 +296,11 @@ private slots:
         QFETCH(QString, text);
         Page p;
         QVERIFY(p.open());
-        QVERIFY(!p.form().mblnDataChanged);
+        QVERIFY(!p.form().session.mblnDataChanged);
         p.type(p.dl->cmbDLPrimaryHeat, typed);
         QCOMPARE(p.dl->cmbDLPrimaryHeat->currentIndex(), position);
         QCOMPARE(p.dl->cmbDLPrimaryHeat->currentText(), text);
-        QVERIFY(p.form().mblnDataChanged);
+        QVERIFY(p.form().session.mblnDataChanged);
         // The heat pump relabelling follows what the typing selected.
         QCOMPARE(p.dl->txtDLTotalBtuInput->isEnabled(), position != 4);
     }
@@ -336,7 +336,7 @@ private slots:
         QVERIFY(dl->txtDLTestDateTime->text().endsWith(QStringLiteral("am")) ||
                 dl->txtDLTestDateTime->text().endsWith(QStringLiteral("pm")));
 
-        p.form().mblnDataChanged = true;
+        p.form().session.mblnDataChanged = true;
         p.tab().ClearDLATab();
         QVERIFY(vbrt::isDate(dl->txtDLTestDateTime->text()));
         QCOMPARE(dl->cmbDLAtticRoofCoolingFactor->currentIndex(), 0);
@@ -346,7 +346,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), dl->txtDLSystemDescription);
         QVERIFY(p.resultsEmpty());
         QVERIFY(!p.tab().mblnDLResultsShown);
-        QCOMPARE(p.form().mintCurrentDlaID, -1);
+        QCOMPARE(p.form().session.mintCurrentDlaID, -1);
         // The leak boxes stay; their total is cleared with the results, and comes back when
         // a leak box is entered again.
         QCOMPARE(dl->txtDLSupplyLeaksSqIn->text(), QStringLiteral("12.5"));
@@ -363,7 +363,7 @@ private slots:
         QVERIFY(s.start());
         auto& form = s.form();
         // The climate current at start-up, or the most used one.
-        const QString climate = form.mstrClimateUniqueID;
+        const QString climate = form.session.mstrClimateUniqueID();
         QSqlQuery q = execSql(
             s.db(),
             QStringLiteral(
@@ -374,14 +374,16 @@ private slots:
             climate.isEmpty() ? std::initializer_list<QVariant>{}
                               : std::initializer_list<QVariant>{climate});
         QVERIFY(q.next());
-        form.mstrClimateUniqueID = q.value(0).toString();
+        ClimateValues current = form.session.climate();
+        current.uniqueId = q.value(0).toString();
+        form.session.setClimate(current);
         s.show(pages::Efficiency);
         QCOMPARE(form.dl->txtDLWinterOutDesignTemp->text(), vbrt::cstr(q.value(1).toDouble()));
         QCOMPARE(form.dl->txtDLSummerOutDesignTemp->text(), vbrt::cstr(q.value(2).toDouble()));
         QCOMPARE(form.dl->txtDLSummerDesignGrainDifference->text(),
                  vbrt::cstr(q.value(3).toDouble()));
         QVERIFY(vbrt::isDate(form.dl->txtDLTestDateTime->text()));
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
         QVERIFY(!form.dl->fgdDLTestSelect->isEnabled()); // nothing saved yet
         VERIFY_DIALOGS_DONE(s.dialogs());
     }
@@ -415,8 +417,8 @@ private slots:
         QCOMPARE(field("DlaSummerDesignGrainDifference").toDouble(), 33.5);
         const int id = field("DlaID").toInt();
         QVERIFY(!row.next());
-        QCOMPARE(p.form().mintCurrentDlaID, id);
-        QVERIFY(!p.form().mblnDataChanged);
+        QCOMPARE(p.form().session.mintCurrentDlaID, id);
+        QVERIFY(!p.form().session.mblnDataChanged);
         QVERIFY(p.resultsEmpty());
 
         // Listed, and highlighted without being loaded again.
@@ -443,7 +445,7 @@ private slots:
         dl->cmbDLReturnLeaks->setCurrentIndex(-1);
         const QRect cell = grid->visualItemRect(grid->item(0, 2));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        QCOMPARE(p.form().mintCurrentDlaID, id);
+        QCOMPARE(p.form().session.mintCurrentDlaID, id);
         QCOMPARE(dl->txtDLTestDateTime->text(), QStringLiteral("12/10/2026 3:05 pm"));
         QCOMPARE(dl->txtDLTestNum->text(), QStringLiteral("7"));
         QCOMPARE(dl->txtDLSystemDescription->text(), QStringLiteral("Basement furnace"));
@@ -459,7 +461,7 @@ private slots:
         QCOMPARE(dl->txtDLWinterOutDesignTemp->text(), QStringLiteral("-5"));
         QCOMPARE(dl->txtDLSummerOutDesignTemp->text(), QStringLiteral("95"));
         QCOMPARE(dl->txtDLSummerDesignGrainDifference->text(), QStringLiteral("33.5"));
-        QVERIFY(!p.form().mblnDataChanged);
+        QVERIFY(!p.form().session.mblnDataChanged);
         QVERIFY(p.resultsEmpty());
 
         // Leaving and coming back keeps the reloaded analysis, with its own design values.
@@ -499,7 +501,7 @@ private slots:
             edit->setText(typed);
         else
             static_cast<QComboBox*>(box)->setEditText(typed);
-        p.form().mblnDataChanged = true;
+        p.form().session.mblnDataChanged = true;
         p.dialogs().expect(MsgResult::OK, message);
         QVERIFY(!p.tab().DLSave());
         VERIFY_DIALOGS_DONE(p.dialogs());
@@ -508,8 +510,8 @@ private slots:
             0);
         QWidget* focus = QApplication::focusWidget();
         QVERIFY(focus == box || box->isAncestorOf(focus));
-        QVERIFY(p.form().mblnDataChanged);
-        QCOMPARE(p.form().mintCurrentDlaID, -1);
+        QVERIFY(p.form().session.mblnDataChanged);
+        QCOMPARE(p.form().session.mintCurrentDlaID, -1);
     }
 };
 

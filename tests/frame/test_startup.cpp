@@ -60,13 +60,13 @@ private slots:
         QVERIFY(!run.folder.log().contains("old run"));
 
         auto& form = run.form();
-        QCOMPARE(run.state->gintClientID, -1);
-        QCOMPARE(form.mintCurrentHltID, -1);
-        QCOMPARE(form.mintCurrentDlaID, -1);
-        QCOMPARE(form.mintCurrentFHTestID, -1);
+        QCOMPARE(run.form().session.gintClientID(), -1);
+        QCOMPARE(form.session.mintCurrentHltID, -1);
+        QCOMPARE(form.session.mintCurrentDlaID, -1);
+        QCOMPARE(form.session.mintCurrentFHTestID, -1);
         QVERIFY(form.mblnFormReady);
-        QVERIFY(!form.mblnDataChanged);
-        QVERIFY(form.mblnShowValidationMessages);
+        QVERIFY(!form.session.mblnDataChanged);
+        QVERIFY(form.session.mblnShowValidationMessages);
         QCOMPARE(form.tabMain->currentIndex(), 0);
         const QStringList captions{pages::Home,     pages::ClientSurvey, pages::HouseLeakage,
                                    pages::FlowHood, pages::Efficiency,   pages::Media};

@@ -196,7 +196,7 @@ private slots:
         frmHVACMain& form = run.form();
         const QSqlDatabase& db = run.state->gcnnUser;
         Template& t = seed();
-        t.clientId = form.state.gintClientID;
+        t.clientId = form.session.gintClientID();
         t.climateId = climatekit::addUserClimate(db, "Testville", "ZZ", 2, 10, 90, 30);
         execSql(db, "UPDATE Clients SET ZoneID = ?", {QStringLiteral("U%1").arg(t.climateId)});
         SaveAppSetting(db, "DefaultZoneID", QStringLiteral("U%1").arg(t.climateId));
@@ -325,7 +325,7 @@ private slots:
         QTableWidget* analyses = form.dl->fgdDLTestSelect;
         QCOMPARE(analyses->rowCount(), 1);
         analyses->selectRow(0);
-        QCOMPARE(form.mintCurrentDlaID, analyses->item(0, 0)->text().toInt());
+        QCOMPARE(form.session.mintCurrentDlaID, analyses->item(0, 0)->text().toInt());
 
         // The climate lists.
         {
@@ -369,7 +369,7 @@ private slots:
         form.dl->fgdDLTestSelect->selectRow(0);
         QCOMPARE(form.dl->txtDLSummerDesignGrainDifference->text(), QString());
         QCOMPARE(form.dl->txtDLSupplyLeaksSqIn->text(), QStringLiteral("0.00000025"));
-        form.mblnDataChanged = true;
+        form.session.mblnDataChanged = true;
         QVERIFY(form.efficiency->DLSave());
         VERIFY_DIALOGS_DONE(run.dialogs);
         QCOMPARE(clientskit::count(run.state->gcnnUser,

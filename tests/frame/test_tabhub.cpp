@@ -97,7 +97,7 @@ private slots:
         ViewerCloser closer;
         s.show(pages::Media);
         QCOMPARE(shownPage(form), pages::Home);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
         VERIFY_DIALOGS_DONE(s.dialogs());
     }
 
@@ -129,10 +129,10 @@ private slots:
         auto& form = s.form();
         s.show(pages::Efficiency);
         form.dl->txtDLSystemDescription->setText(QStringLiteral("pending"));
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
         form.hub->tabMain_Click(form.tabMain->currentIndex());
         s.show(pages::Efficiency);
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
         QCOMPARE(form.dl->txtDLSystemDescription->text(), QStringLiteral("pending"));
         QVERIFY(s.dialogs().boxes().isEmpty());
     }
@@ -168,7 +168,7 @@ private slots:
         auto& form = s.form();
         s.show(pages::Efficiency);
         fillValidAnalysis(form.dl.get());
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
         s.dialogs().expect(yes ? MsgResult::Yes : MsgResult::No, SaveQuestion);
         s.show(pages::Home);
         VERIFY_DIALOGS_DONE(s.dialogs());
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(box.icon, MsgIcon::Question);
         QCOMPARE(box.title, ProgramState::title());
         QCOMPARE(shownPage(form), pages::Home);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
         QCOMPARE(analyses(s), yes ? 1 : 0);
         QCOMPARE(form.dl->txtDLSystemDescription->text(),
                  yes ? QStringLiteral("Attic unit") : QString());
@@ -199,7 +199,7 @@ private slots:
         VERIFY_DIALOGS_DONE(s.dialogs());
         QCOMPARE(shownPage(form), pages::Efficiency);
         QCOMPARE(analyses(s), 0);
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
         QCOMPARE(form.dl->txtDLSystemDescription->text(), QStringLiteral("Attic unit"));
         QCOMPARE(QApplication::focusWidget(), form.dl->txtDLTotalCoolingTons);
 
@@ -220,7 +220,7 @@ private slots:
         VERIFY_DIALOGS_DONE(s.dialogs());
         QCOMPARE(shownPage(form), pages::FlowHood);
         QCOMPARE(analyses(s), 1);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
     }
 
     void flowHoodYesLeavesTheNextPageUnprepared()
@@ -229,7 +229,7 @@ private slots:
         QVERIFY(s.start());
         auto& form = s.form();
         s.show(pages::FlowHood);
-        form.mblnDataChanged = true;
+        form.session.mblnDataChanged = true;
         s.dialogs().expect(MsgResult::Yes, SaveQuestion);
         s.show(pages::Efficiency);
         VERIFY_DIALOGS_DONE(s.dialogs());
@@ -237,7 +237,7 @@ private slots:
         // PrepDLATab did not run: it would have stamped the date.
         QCOMPARE(form.dl->txtDLTestDateTime->text(), QString());
         QVERIFY(!form.mblnRevertingTab);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
     }
 
     void goHomeClearsClientAndTests()
@@ -247,13 +247,13 @@ private slots:
         auto& form = s.form();
         s.show(pages::Efficiency);
         form.dl->txtDLSystemDescription->setText(QStringLiteral("left over"));
-        form.mblnDataChanged = false;
+        form.session.mblnDataChanged = false;
         QTest::mouseClick(form.dl->cmdGoHome, Qt::LeftButton);
         VERIFY_DIALOGS_DONE(s.dialogs());
         QCOMPARE(shownPage(form), pages::Home);
         QCOMPARE(form.home->cmbClientSelect->currentIndex(), -1);
         QCOMPARE(form.dl->txtDLSystemDescription->text(), QString());
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
         // No client chosen any more: only the survey and media pages can be chosen.
         for (int i = 2; i < form.tabMain->count(); ++i)
             QCOMPARE(form.tabMain->isTabEnabled(i), form.tabMain->tabText(i) == pages::Media);
@@ -292,7 +292,7 @@ private slots:
         s.show(pages::ClientSurvey);
         QCOMPARE(form.survey->txtClientStreet->text(), QStringLiteral("12 Elm Street"));
         form.survey->txtClientStreet->setText(QStringLiteral("99 Oak Lane"));
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
         s.dialogs().expect(yes ? MsgResult::Yes : MsgResult::No, SaveQuestion);
         s.show(pages::Home);
         VERIFY_DIALOGS_DONE(s.dialogs());
@@ -305,7 +305,7 @@ private slots:
                                               "ClientAddress = ?"),
                                {s.clientId, stored}),
                  1);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
     }
 
     void refusedClientCheckKeepsTheSurveyPage()
@@ -317,7 +317,7 @@ private slots:
         auto& form = s.form();
         s.show(pages::ClientSurvey);
         form.survey->txtHLLivingArea->setText(QStringLiteral("0"));
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
         s.dialogs()
             .expect(MsgResult::Yes, SaveQuestion)
             .expect(MsgResult::OK, QStringLiteral("A house living area is required."));
@@ -340,7 +340,7 @@ private slots:
         s.show(pages::HouseLeakage);
         form.hl->txtHLInsideTemp->setText(QStringLiteral("70"));
         form.hl->txtHLOutsideTemp->setText(QStringLiteral("40"));
-        QVERIFY(form.mblnDataChanged);
+        QVERIFY(form.session.mblnDataChanged);
         s.dialogs().expect(MsgResult::Yes, SaveQuestion);
         s.show(pages::Home);
         VERIFY_DIALOGS_DONE(s.dialogs());
@@ -350,7 +350,7 @@ private slots:
                                               "ClientId = ? AND HltInsideTemp = 70"),
                                {s.clientId}),
                  1);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
     }
     // Pages are found by their captions: a page put in front of the others moves their
     // positions without changing what each does, and a page with no behaviour of its own is
@@ -379,9 +379,9 @@ private slots:
         VERIFY_DIALOGS_DONE(s.dialogs());
         QCOMPARE(shownPage(form), notes);
         QCOMPARE(analyses(s), yes ? 1 : 0);
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
 
-        form.mblnDataChanged = true;
+        form.session.mblnDataChanged = true;
         QVERIFY(form.hl->txtHLTestNum->text().isEmpty());
         s.dialogs().expect(answer, SaveQuestion);
         s.show(pages::HouseLeakage);
@@ -389,7 +389,7 @@ private slots:
         QCOMPARE(shownPage(form), pages::HouseLeakage);
         // Prepared as the first test of a client without tests.
         QCOMPARE(form.hl->txtHLTestNum->text(), QStringLiteral("1"));
-        QVERIFY(!form.mblnDataChanged);
+        QVERIFY(!form.session.mblnDataChanged);
     }
 
     // The tab control moves no focus before it turns the page, so it runs the check of the

@@ -80,7 +80,7 @@ public:
         if (client < 0 || home.cmbTechnician->currentIndex() < 0)
             return false;
         home.cmbClientSelect->setCurrentIndex(client);
-        if (form().state.gintClientID != clientId)
+        if (form().session.gintClientID() != clientId)
             return false;
         openPage();
         return form().tabMain->tabText(form().tabMain->currentIndex()) == pages::HouseLeakage;

@@ -115,7 +115,7 @@ private slots:
         QVERIFY(r.tab().testFlow[0]->text().isEmpty());
         QVERIFY(r.tab().testError[0]->text().isEmpty());
         QVERIFY(!r.ui().cmdHLViewClientReport->isEnabled());
-        QVERIFY(r.form().mblnDataChanged);
+        QVERIFY(r.form().session.mblnDataChanged);
     }
 
     void anotherClimateClearsTheResults()
@@ -128,12 +128,33 @@ private slots:
         r.clickCalculate();
         QVERIFY(r.tab().resultsCalculated());
         // The same climate again keeps them; a different one makes them stale.
-        r.form().climate->SetCurrentClimate(r.form().mstrClimateUniqueID);
+        r.form().climate->SetCurrentClimate(r.form().session.mstrClimateUniqueID());
         QVERIFY(r.tab().resultsCalculated());
         r.form().climate->SetCurrentClimate("1");
         QVERIFY(!r.tab().resultsCalculated());
         QVERIFY(r.ui().txtActualLeakage->text().isEmpty());
         QVERIFY(!r.ui().cmdHLViewTechReport->isEnabled());
+        VERIFY_DIALOGS_DONE(r.run.dialogs);
+    }
+
+    void otherHouseDataClearTheResults()
+    {
+        HLRun r;
+        QVERIFY(r.start());
+        r.chooseModelAndRange(ModelB, RangeB0);
+        typeConditions(r);
+        r.typeRows(CleanRows);
+        auto& house = *r.form().survey;
+        const std::pair<QLineEdit*, const char*> edits[] = {{house.txtHLLivingArea, "1900"},
+                                                            {house.txtHLCeilingHeight, "9"},
+                                                            {house.txtHLBedrooms, "4"}};
+        for (const auto& [box, value] : edits) {
+            r.clickCalculate();
+            QVERIFY(r.tab().resultsCalculated());
+            box->setText(QLatin1String(value));
+            QVERIFY2(!r.tab().resultsCalculated(), qPrintable(box->objectName()));
+            QVERIFY(r.ui().txtActualLeakage->text().isEmpty());
+        }
         VERIFY_DIALOGS_DONE(r.run.dialogs);
     }
 

@@ -61,10 +61,10 @@ private slots:
         QCOMPARE(r.form().tabMain->currentWidget(), r.form().pageHouseLeakage);
         QCOMPARE(r.tab().housePressure[2]->text(), QStringLiteral("30"));
         QCOMPARE(r.ui().txtHLInsideTemp->text(), QStringLiteral("70"));
-        QCOMPARE(r.form().mintCurrentHltID, -1);
+        QCOMPARE(r.form().session.mintCurrentHltID, -1);
         QCOMPARE(r.count("SELECT COUNT(*) FROM [House Leakage Tests]"), 0);
         if (leavingThePage)
-            QVERIFY(r.form().mblnDataChanged);
+            QVERIFY(r.form().session.mblnDataChanged);
 
         // Saved as it stands once the file may be written again.
         r.clickCalculate();

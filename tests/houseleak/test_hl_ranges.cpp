@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(r.ui().cmbHLRange->count(), 6);
         QCOMPARE(r.ui().cmbHLRange->itemData(4).toInt(), 12);
         QVERIFY(r.ui().txtHLInsideTemp->text().isEmpty()); // the tab is cleared
-        QVERIFY(!r.form().mblnDataChanged);
+        QVERIFY(!r.form().session.mblnDataChanged);
         r.choose(r.ui().cmbBlowerModel, ModelB);
         QCOMPARE(GetAppSetting(r.db(), "BlowerModelID"), QStringLiteral("2"));
         QVERIFY(!r.ui().cmbHLFlowTubeConnection->isVisible());
@@ -291,7 +291,7 @@ private slots:
 
         // With messages off nothing is asked; what can never be stored is still refused.
         if (stays || !message.isEmpty()) {
-            r.form().mblnShowValidationMessages = false;
+            r.form().session.mblnShowValidationMessages = false;
             r.type(target, text);
             r.leave();
             VERIFY_DIALOGS_DONE(r.run.dialogs);

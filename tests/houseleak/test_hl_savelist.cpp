@@ -107,8 +107,8 @@ private slots:
         }
         // The new test is the highlighted row, and nothing is left unsaved.
         const int32_t id = row.value("HltID").toInt();
-        QCOMPARE(r.form().mintCurrentHltID, id);
-        QVERIFY(!r.form().mblnDataChanged);
+        QCOMPARE(r.form().session.mintCurrentHltID, id);
+        QVERIFY(!r.form().session.mblnDataChanged);
         QCOMPARE(cellText(r, selectedRow(r), 0), QString::number(id));
         QVERIFY(r.tab().resultsCalculated());
     }
@@ -184,8 +184,8 @@ private slots:
         QCOMPARE(r.ui().cmbHLRange->currentText(), RangeB0);
         QCOMPARE(r.ui().txtActualLeakage->text(), leakage);
         QVERIFY(r.tab().resultsCalculated());
-        QCOMPARE(r.form().mintCurrentHltID, row.value("HltID").toInt());
-        QVERIFY(!r.form().mblnDataChanged);
+        QCOMPARE(r.form().session.mintCurrentHltID, row.value("HltID").toInt());
+        QVERIFY(!r.form().session.mblnDataChanged);
         // Loading saved nothing.
         QCOMPARE(r.count("SELECT COUNT(*) FROM [House Leakage Tests]"), 1);
     }
@@ -305,7 +305,7 @@ private slots:
                                              : r.tab().housePressure[size_t(box.right(1).toInt())];
         // Set as if it had got past the box's own check.
         target->setText(text);
-        r.form().mblnDataChanged = true;
+        r.form().session.mblnDataChanged = true;
         r.run.dialogs.expect(MsgResult::OK, message);
         QVERIFY(!r.tab().HLSave());
         VERIFY_DIALOGS_DONE(r.run.dialogs);
@@ -388,7 +388,7 @@ private slots:
         QCOMPARE(r.ui().cmbHLFlowTubeConnection->currentText(), QStringLiteral("18 Port"));
         QCOMPARE(r.ui().cmbHLRange->currentIndex(), -1);
         QCOMPARE(QApplication::focusWidget(), r.ui().txtHLInsideTemp);
-        QVERIFY(!r.form().mblnDataChanged);
+        QVERIFY(!r.form().session.mblnDataChanged);
     }
 
     void deletingTests()
@@ -417,14 +417,14 @@ private slots:
         VERIFY_DIALOGS_DONE(r.run.dialogs);
         QCOMPARE(r.count("SELECT COUNT(*) FROM [House Leakage Tests]"), 1);
         QCOMPARE(grid(r)->rowCount(), 1);
-        QCOMPARE(r.form().mintCurrentHltID, kept);
+        QCOMPARE(r.form().session.mintCurrentHltID, kept);
         QCOMPARE(selectedRow(r), 0);
 
         r.run.dialogs.expect(MsgResult::Yes, "Delete selected House Leakage test?");
         QTest::keyClick(grid(r), Qt::Key_Delete);
         VERIFY_DIALOGS_DONE(r.run.dialogs);
         QCOMPARE(r.count("SELECT COUNT(*) FROM [House Leakage Tests]"), 0);
-        QCOMPARE(r.form().mintCurrentHltID, -1);
+        QCOMPARE(r.form().session.mintCurrentHltID, -1);
         QVERIFY(!grid(r)->isEnabled());
     }
 
@@ -438,7 +438,7 @@ private slots:
                 {r.clientId + 100});
         const int32_t other = r.count("SELECT max(HltID) FROM [House Leakage Tests]");
         r.tab().PrepHLTestTab(other);
-        QCOMPARE(r.form().mintCurrentHltID, -1);
+        QCOMPARE(r.form().session.mintCurrentHltID, -1);
         QVERIFY(r.tab().housePressure[0]->text().isEmpty());
     }
 
@@ -450,7 +450,7 @@ private slots:
         QVERIFY(r.start());
         enterTest(r);
         r.clickCalculate();
-        const int32_t saved = r.form().mintCurrentHltID;
+        const int32_t saved = r.form().session.mintCurrentHltID;
         QVERIFY(saved > 0);
         QComboBox* technicians = r.form().home->cmbTechnician;
         execSql(r.db(), "DELETE FROM Technicians WHERE TechName = 'Pat Tester'");
@@ -470,7 +470,7 @@ private slots:
 
         r.clickCalculate();
         VERIFY_DIALOGS_DONE(r.run.dialogs);
-        QVERIFY(r.form().mintCurrentHltID > saved);
+        QVERIFY(r.form().session.mintCurrentHltID > saved);
         QCOMPARE(lastRow(r).value("TechName").toString(), QStringLiteral("Pat Tester"));
 
         // Another test (or none) takes the entry away and the remembered technician is back.
