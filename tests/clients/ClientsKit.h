@@ -7,13 +7,13 @@
 #include "Database.h"
 #include "MainWindowFixture.h"
 #include "Pages.h"
+#include "SeededProgram.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_HomePage.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTabWidget>
@@ -28,16 +28,10 @@ namespace clientskit {
 
 using platform::MsgResult;
 
-inline bool activate(QWidget* window)
-{
-    window->activateWindow();
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
-}
-
 // Starts the run and makes its window the active one, so that focus moves run the checks.
 inline bool startActive(MainWindowFixture& run)
 {
-    return run.start() && activate(run.window.get());
+    return run.start() && run.activate();
 }
 
 // Closes the program and starts it again on the same folder with the same dialogs script.
@@ -113,23 +107,9 @@ inline QString shownPage(const frmHVACMain& form)
 }
 
 inline int32_t insertClient(const QSqlDatabase& db, const QString& name,
-                            std::initializer_list<std::pair<QString, QVariant>> fields = {})
+                            const testsupport::Fields& fields = {})
 {
-    QStringList columns{QStringLiteral("ClientName")};
-    QStringList marks{QStringLiteral("?")};
-    QSqlQuery q(db);
-    for (const auto& f : fields) {
-        columns << f.first;
-        marks << QStringLiteral("?");
-    }
-    q.prepare(QStringLiteral("INSERT INTO Clients (%1) VALUES (%2)")
-                  .arg(columns.join(','), marks.join(',')));
-    q.addBindValue(name);
-    for (const auto& f : fields)
-        q.addBindValue(f.second);
-    if (!q.exec())
-        qFatal("insertClient: %s", qPrintable(q.lastError().text()));
-    return q.lastInsertId().toInt();
+    return testsupport::SeededProgram(db).client(name, fields).clientId();
 }
 
 inline QSqlRecord clientRow(const QSqlDatabase& db, int32_t clientId)

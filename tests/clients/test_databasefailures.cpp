@@ -2,6 +2,7 @@
 // made write-protected. The action is told and undone, the entries stay, the program goes on.
 #include "ClientsKit.h"
 #include "DatabaseError.h"
+#include "GuiTestMain.h"
 #include "OtherProgramLock.h"
 
 #include <QElapsedTimer>
@@ -196,5 +197,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDatabaseFailures)
+OSTREL_GUI_TEST_MAIN(TestDatabaseFailures)
 #include "test_databasefailures.moc"

@@ -1,4 +1,5 @@
 #include "ClientsKit.h"
+#include "GuiTestMain.h"
 
 using namespace clientskit;
 
@@ -283,5 +284,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHouseData)
+OSTREL_GUI_TEST_MAIN(TestHouseData)
 #include "test_housedata.moc"

@@ -1,5 +1,6 @@
 #include "ClientSurvey.h"
 #include "ClientsKit.h"
+#include "GuiTestMain.h"
 #include "frmClientComments.h"
 
 #include <QPlainTextEdit>
@@ -216,5 +217,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSurvey)
+OSTREL_GUI_TEST_MAIN(TestSurvey)
 #include "test_survey.moc"

@@ -59,13 +59,9 @@ inline int32_t addUserClimate(const QSqlDatabase& db, const QString& city, const
                               int zone = 2, double winter = 10, double summer = 90,
                               double grain = 20)
 {
-    const QSqlQuery q = execSql(db,
-                                "INSERT INTO UserClimates (ZoneState, ZoneCity, ZoneCountry, "
-                                "ZoneLBLClimateZone, ZoneWinterOutdoorDesignTemp, "
-                                "ZoneSummerOutdoorDesignTemp, ZoneSummerDesignGrainDifference) "
-                                "VALUES (?, ?, 'USA', ?, ?, ?, ?)",
-                                {state, city, zone, winter, summer, grain});
-    return q.lastInsertId().toInt();
+    return testsupport::SeededProgram(db)
+        .climate({city, state, zone, winter, summer, grain})
+        .climateId();
 }
 
 template <typename W> W* child(QWidget& window, const char* name)

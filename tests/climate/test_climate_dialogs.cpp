@@ -1,4 +1,5 @@
 #include "ClimateKit.h"
+#include "GuiTestMain.h"
 #include "Settings.h"
 
 #include <QListWidget>
@@ -266,5 +267,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestClimateDialogs)
+OSTREL_GUI_TEST_MAIN(TestClimateDialogs)
 #include "test_climate_dialogs.moc"

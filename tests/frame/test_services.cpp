@@ -1,5 +1,6 @@
 #include "Database.h"
 #include "ErrorReport.h"
+#include "GuiTestMain.h"
 #include "ListFunctions.h"
 #include "ProgramFolder.h"
 #include "ProgramLog.h"
@@ -173,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestServices)
+OSTREL_GUI_TEST_MAIN(TestServices)
 #include "test_services.moc"

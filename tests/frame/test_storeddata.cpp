@@ -4,7 +4,7 @@
 
 #include "ClimateKit.h"
 #include "EfficiencyTab.h"
-#include "ErrorReport.h"
+#include "GuiTestMain.h"
 #include "ListFunctions.h"
 #include "ReportsKit.h"
 #include "StoredValues.h"
@@ -13,6 +13,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QSqlError>
 #include <QTemporaryDir>
 
 using platform::MsgResult;
@@ -50,13 +51,6 @@ void onFile(const QString& path, const std::function<void(const QSqlDatabase&)>&
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-}
-
-// Errors that would end the program, caught instead while a row runs.
-QStringList& unhandled()
-{
-    static QStringList errors;
-    return errors;
 }
 
 struct Target
@@ -197,7 +191,8 @@ private slots:
         const QSqlDatabase& db = run.state->gcnnUser;
         Template& t = seed();
         t.clientId = form.state.gintClientID;
-        t.climateId = climatekit::addUserClimate(db, "Testville", "ZZ", 2, 10, 90, 30);
+        testsupport::SeededProgram rows(db);
+        t.climateId = rows.climate({.grain = 30}).climateId();
         execSql(db, "UPDATE Clients SET ZoneID = ?", {QStringLiteral("U%1").arg(t.climateId)});
         SaveAppSetting(db, "DefaultZoneID", QStringLiteral("U%1").arg(t.climateId));
         QVERIFY(clientskit::selectClient(form, t.clientId));
@@ -207,14 +202,21 @@ private slots:
         VERIFY_DIALOGS_DONE(run.dialogs);
         QCOMPARE(clientskit::count(db, "SELECT COUNT(*) FROM [House Leakage Tests]"), 1);
         t.rangeId = ComboData(form.hl->cmbHLRange);
-        execSql(db,
-                "INSERT INTO [Duct Leak Analysis] (ClientID, DlaTestDate, TechName, DlaUserID, "
-                "DlaSystemDescription, DlaPrimaryHeat, DlaTotalBtuInput, DlaTotalCoolingTons, "
-                "DlaSupplyLeaksSqIn, DlaReturnLeaksSqIn, DlaReturnLeaks, "
-                "DlaAtticRoofCoolingFactor, DlaWinterOutDesignTemp, DlaSummerOutDesignTemp, "
-                "DlaSummerDesignGrainDifference) VALUES (?, ?, ?, '1', 'Attic unit', 0, 80000, "
-                "3, 20, 15, 0, 15, 10, 90, 30)",
-                {t.clientId, QDateTime(QDate(2024, 10, 14), QTime(9, 30)), Technician});
+        rows.efficiencyAnalysis({{"ClientID", t.clientId},
+                                 {"DlaTestDate", QDateTime(QDate(2024, 10, 14), QTime(9, 30))},
+                                 {"TechName", Technician},
+                                 {"DlaUserID", QStringLiteral("1")},
+                                 {"DlaSystemDescription", QStringLiteral("Attic unit")},
+                                 {"DlaPrimaryHeat", 0},
+                                 {"DlaTotalBtuInput", 80000},
+                                 {"DlaTotalCoolingTons", 3},
+                                 {"DlaSupplyLeaksSqIn", 20},
+                                 {"DlaReturnLeaksSqIn", 15},
+                                 {"DlaReturnLeaks", 0},
+                                 {"DlaAtticRoofCoolingFactor", 15},
+                                 {"DlaWinterOutDesignTemp", 10},
+                                 {"DlaSummerOutDesignTemp", 90},
+                                 {"DlaSummerDesignGrainDifference", 30}});
         run.close();
         run.window.reset();
         run.state.reset();
@@ -289,12 +291,11 @@ private slots:
         plant(run, {tableName.constData(), columnName.constData()}, value);
         if (QTest::currentTestFailed())
             return;
-        unhandled().clear();
 
         QVERIFY(run.start());
         frmHVACMain& form = run.form();
         auto& home = *form.home;
-        QVERIFY(clientskit::activate(run.window.get()));
+        QVERIFY(run.activate());
         // A remembered technician that cannot be read chooses none, and one without a name
         // is none: the user picks or adds one.
         if (home.cmbTechnician->currentIndex() < 0)
@@ -335,7 +336,7 @@ private slots:
             QCOMPARE(badShownNumber(&editor, value), QString());
         }
 
-        QCOMPARE(unhandled(), QStringList());
+        QCOMPARE(run.unhandledErrors(), QStringList());
         QVERIFY(!run.programEnded());
         for (const QString& text : run.dialogs.messageTexts())
             QVERIFY2(!text.startsWith(QLatin1String("Run-time error")), qPrintable(text));
@@ -403,7 +404,6 @@ private slots:
         QVERIFY(QFile::remove(userFile) && QFile::copy(seed().userDatabase(), userFile));
         QFile(userFile).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         plant(run, {"Clients", columnName.constData()}, value);
-        unhandled().clear();
         QVERIFY(run.start());
         frmHVACMain& form = run.form();
         QVERIFY(clientskit::selectClient(form, seed().clientId));
@@ -414,21 +414,12 @@ private slots:
         QCOMPARE(tests->item(0, 3)->text(), QStringLiteral("12"));
         QCOMPARE(tests->item(0, 4)->text(), QString());
         QCOMPARE(tests->item(0, 6)->text(), QString());
-        QCOMPARE(unhandled(), QStringList());
+        QCOMPARE(run.unhandledErrors(), QStringList());
         VERIFY_DIALOGS_DONE(run.dialogs);
         QVERIFY(!run.programEnded());
     }
 };
 
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    app.setUnhandledErrorSink([](const vbrt::Error& e) {
-        unhandled() << QString::number(e.number()) + QStringLiteral(": ") + e.description();
-    });
-    TestStoredData test;
-    return QTest::qExec(&test, argc, argv);
-}
+OSTREL_GUI_TEST_MAIN(TestStoredData)
 
 #include "test_storeddata.moc"

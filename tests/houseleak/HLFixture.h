@@ -8,6 +8,7 @@
 #include "ListFunctions.h"
 #include "MainWindowFixture.h"
 #include "Pages.h"
+#include "SeededProgram.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_HomePage.h"
 #include "ui_HouseLeakagePage.h"
@@ -41,39 +42,19 @@ public:
     bool start(const HouseSetup& house = {})
     {
         {
-            auto db = openUserDatabase(run.folder.file("Ostrel7_user.mdb"), "hlsetup");
-            execSql(db, "INSERT INTO Technicians (TechName) VALUES ('Pat Tester')");
-            QSqlQuery techId = execSql(db, "SELECT max(TechID) FROM Technicians");
-            techId.next();
-            const int tech = techId.value(0).toInt();
-            execSql(db,
-                    "INSERT INTO Settings (SettingName, SettingValue) VALUES ('MRUTechnician', ?)",
-                    {QString::number(tech)});
-            execSql(
-                db,
-                "INSERT INTO UserClimates (ZoneState, ZoneCity, ZoneCountry, ZoneLBLClimateZone, "
-                "ZoneWinterOutdoorDesignTemp, ZoneSummerOutdoorDesignTemp, "
-                "ZoneSummerDesignGrainDifference) VALUES ('ZZ', 'Testville', 'USA', ?, ?, 90, ?)",
-                {house.zone, house.winterDesign, house.summerGrain});
-            QSqlQuery climate = execSql(db, "SELECT max(ZoneID) FROM UserClimates");
-            climate.next();
-            const QString zoneId = "U" + climate.value(0).toString();
-            execSql(db,
-                    "INSERT INTO Clients (ClientName, HltLivingArea, HltStories, StoriesText, "
-                    "HltAverageCeilingHeight, HltBedrooms, ZoneID) VALUES ('Test House', ?, ?, ?, "
-                    "?, ?, ?)",
-                    {house.livingArea, house.storiesCode, QString(), house.ceiling, house.bedrooms,
-                     zoneId});
-            QSqlQuery id = execSql(db, "SELECT max(ClientID) FROM Clients");
-            id.next();
-            clientId = id.value(0).toInt();
-            db.close();
+            testsupport::SeededProgram seed(run.folder);
+            seed.technician(QStringLiteral("Pat Tester"))
+                .climate(
+                    {.zone = house.zone, .winter = house.winterDesign, .grain = house.summerGrain});
+            seed.client(QStringLiteral("Test House"), {{"HltLivingArea", house.livingArea},
+                                                       {"HltStories", house.storiesCode},
+                                                       {"StoriesText", QString()},
+                                                       {"HltAverageCeilingHeight", house.ceiling},
+                                                       {"HltBedrooms", house.bedrooms},
+                                                       {"ZoneID", seed.climateUniqueId()}});
+            clientId = seed.clientId();
         }
-        QSqlDatabase::removeDatabase("hlsetup");
-        if (!run.start())
-            return false;
-        QApplication::setActiveWindow(run.window.get());
-        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == run.window.get(); }))
+        if (!run.start() || !run.activate())
             return false;
         auto& home = *form().home;
         const int client = LocateComboItemData(home.cmbClientSelect, clientId);

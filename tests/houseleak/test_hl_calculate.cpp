@@ -2,6 +2,7 @@
 // worked out independently.
 
 #include "CurrentClimate.h"
+#include "GuiTestMain.h"
 #include "HLFixture.h"
 #include "HLReference.h"
 #include "HouseLeakageTest.h"
@@ -421,5 +422,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHLCalculate)
+OSTREL_GUI_TEST_MAIN(TestHLCalculate)
 #include "test_hl_calculate.moc"

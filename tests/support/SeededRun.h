@@ -6,6 +6,7 @@
 #include "Database.h"
 #include "ListFunctions.h"
 #include "MainWindowFixture.h"
+#include "SeededProgram.h"
 #include "frmHVACMain.h"
 #include "ui_HomePage.h"
 
@@ -17,26 +18,11 @@
 #include <QTest>
 
 #include <cstdint>
-#include <functional>
 
 namespace seeded {
 
 inline const QString Technician = QStringLiteral("Pat Tech");
 inline const QString Client = QStringLiteral("Ann Client");
-
-// Runs statements on the run's user database file on a connection of its own.
-inline void write(MainWindowFixture& run, const std::function<void(const QSqlDatabase&)>& work)
-{
-    const QString name = QStringLiteral("seed");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(run.folder.file(QStringLiteral("Ostrel7_user.mdb")));
-        QVERIFY(db.open());
-        work(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
 
 inline int count(const QSqlDatabase& db, const QString& sql,
                  std::initializer_list<QVariant> values = {})
@@ -58,18 +44,27 @@ inline QString shownPage(const frmHVACMain& form)
     return form.tabMain->tabText(form.tabMain->currentIndex());
 }
 
-inline bool activate(QWidget* window)
-{
-    window->activateWindow();
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
-}
-
 struct Options
 {
     bool technician = true;   // a technician exists and was the last one used
     bool client = true;       // a client exists
     bool selectClient = true; // and is selected after start-up
 };
+
+// The technician and the client of a seeded run.
+inline void seedTechnicianAndClient(testsupport::SeededProgram& seed, const Options& options = {})
+{
+    if (options.technician)
+        seed.technician(Technician);
+    if (options.client)
+        seed.client(Client, {{"ClientAddress", QStringLiteral("12 Elm Street")},
+                             {"HltLivingArea", 1500},
+                             {"HltStories", 0},
+                             {"StoriesText", QStringLiteral("1 Story")},
+                             {"HltAverageCeilingHeight", 8},
+                             {"HltBedrooms", 3},
+                             {"ZoneID", QStringLiteral("")}});
+}
 
 // Seeds the database, starts the program, selects the client. The ids of the seeded rows
 // are kept in techId and clientId.
@@ -81,33 +76,15 @@ struct Run
 
     bool start(Options options = {})
     {
-        bool ok = true;
-        write(run, [&](const QSqlDatabase& db) {
-            if (options.technician) {
-                techId =
-                    execSql(db, QStringLiteral("INSERT INTO Technicians (TechName) VALUES (?)"),
-                            {Technician})
-                        .lastInsertId()
-                        .toInt();
-                execSql(db,
-                        QStringLiteral("INSERT INTO Settings (SettingName, SettingValue) "
-                                       "VALUES ('MRUTechnician', ?)"),
-                        {QString::number(techId)});
-            }
-            if (options.client) {
-                clientId = execSql(db,
-                                   QStringLiteral("INSERT INTO Clients (ClientName, ClientAddress, "
-                                                  "HltLivingArea, HltStories, StoriesText, "
-                                                  "HltAverageCeilingHeight, HltBedrooms, ZoneID) "
-                                                  "VALUES (?, ?, 1500, 0, '1 Story', 8, 3, '')"),
-                                   {Client, QStringLiteral("12 Elm Street")})
-                               .lastInsertId()
-                               .toInt();
-            }
-        });
+        {
+            testsupport::SeededProgram seed(run.folder);
+            seedTechnicianAndClient(seed, options);
+            techId = seed.techId();
+            clientId = seed.clientId();
+        }
         if (!run.start())
             return false;
-        ok = activate(run.window.get());
+        bool ok = run.activate();
         if (options.client && options.selectClient) {
             QComboBox* list = form().home->cmbClientSelect;
             list->setCurrentIndex(LocateComboItemData(list, clientId));
