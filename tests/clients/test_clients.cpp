@@ -1,5 +1,5 @@
-#include "ClientsKit.h"
 #include "GuiTestMain.h"
+#include "ProgramDriving.h"
 #include "vbdate.h"
 #include "vberror.h"
 
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTabBar>
 
-using namespace clientskit;
+using namespace driving;
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "ClientsKit.h"
 #include "GuiTestMain.h"
+#include "ProgramDriving.h"
 
-using namespace clientskit;
+using namespace driving;
 
 namespace {
 

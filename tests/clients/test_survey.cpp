@@ -1,12 +1,12 @@
 #include "ClientSurvey.h"
-#include "ClientsKit.h"
 #include "GuiTestMain.h"
+#include "ProgramDriving.h"
 #include "frmClientComments.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-using namespace clientskit;
+using namespace driving;
 
 namespace {
 

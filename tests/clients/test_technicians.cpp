@@ -1,11 +1,11 @@
-#include "ClientsKit.h"
 #include "GuiTestMain.h"
+#include "ProgramDriving.h"
 #include "Settings.h"
 #include "Technicians.h"
 
 #include <QLabel>
 
-using namespace clientskit;
+using namespace driving;
 
 namespace {
 

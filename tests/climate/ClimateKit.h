@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClientsKit.h"
 #include "CurrentClimate.h"
+#include "ProgramDriving.h"
 #include "frmClimateEdit.h"
 #include "frmClimateSelection.h"
 
@@ -83,7 +83,7 @@ inline QString chosenId(frmClimateSelection& dialog)
 // Answers the selection dialog: types into its find box, then OK or Cancel.
 inline void answerSelection(const QString& find, bool ok, QString* chosen = nullptr)
 {
-    clientskit::whenModal<frmClimateSelection>([=](frmClimateSelection& dialog) {
+    driving::whenModal<frmClimateSelection>([=](frmClimateSelection& dialog) {
         if (!find.isEmpty())
             QTest::keyClicks(child<QLineEdit>(dialog, "txtFind"), find);
         if (chosen)

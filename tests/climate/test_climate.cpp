@@ -4,7 +4,7 @@
 
 #include <QSqlError>
 
-using namespace clientskit;
+using namespace driving;
 using namespace climatekit;
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QListWidget>
 
-using namespace clientskit;
+using namespace driving;
 using namespace climatekit;
 
 namespace {

@@ -146,14 +146,8 @@ struct Run
                           at.isNull() ? widget->rect().center() : at);
     }
 
-    int pageIndex(const QString& caption) const
-    {
-        for (int i = 0; i < form().tabMain->count(); ++i)
-            if (form().tabMain->tabText(i) == caption)
-                return i;
-        return -1;
-    }
-    QString shownPage() const { return form().tabMain->tabText(form().tabMain->currentIndex()); }
+    int pageIndex(const QString& caption) const { return driving::pageIndex(form(), caption); }
+    QString shownPage() const { return driving::shownPage(form()); }
 
     void clickTab(const QString& caption) const
     {
@@ -173,8 +167,7 @@ struct Run
 
     int count(const QString& sql, std::initializer_list<QVariant> values = {}) const
     {
-        QSqlQuery q = execSql(state->gcnnUser, sql, values);
-        return q.next() ? q.value(0).toInt() : -1;
+        return driving::count(state->gcnnUser, sql, values);
     }
 };
 

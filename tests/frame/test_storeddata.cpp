@@ -2,12 +2,14 @@
 // list, reload and report that the row feeds still opens, nothing ends the program, and
 // the boxes never show what their own checks would refuse.
 
-#include "ClimateKit.h"
+#include "BlowerDoorRun.h"
 #include "EfficiencyTab.h"
 #include "GuiTestMain.h"
 #include "ListFunctions.h"
-#include "ReportsKit.h"
+#include "ProgramDriving.h"
 #include "StoredValues.h"
+#include "frmClimateEdit.h"
+#include "frmClimateSelection.h"
 #include "report/ReportWindow.h"
 #include "ui_EfficiencyPage.h"
 
@@ -186,7 +188,7 @@ private slots:
     {
         // One calculated and saved test, as the program stores it; every row starts from it.
         MainWindowFixture run;
-        QVERIFY(reportskit::startWithClient(run));
+        QVERIFY(blowerdoor::startWithClient(run));
         frmHVACMain& form = run.form();
         const QSqlDatabase& db = run.state->gcnnUser;
         Template& t = seed();
@@ -195,12 +197,12 @@ private slots:
         t.climateId = rows.climate({.grain = 30}).climateId();
         execSql(db, "UPDATE Clients SET ZoneID = ?", {QStringLiteral("U%1").arg(t.climateId)});
         SaveAppSetting(db, "DefaultZoneID", QStringLiteral("U%1").arg(t.climateId));
-        QVERIFY(clientskit::selectClient(form, t.clientId));
+        QVERIFY(driving::selectClient(form, t.clientId));
         form.tabMain->setCurrentWidget(form.pageHouseLeakage);
-        QVERIFY(reportskit::enterTest(form, reportskit::tightReadings()));
-        QVERIFY(reportskit::calculate(form));
+        QVERIFY(blowerdoor::enterTest(form, blowerdoor::tightReadings()));
+        QVERIFY(blowerdoor::calculate(form));
         VERIFY_DIALOGS_DONE(run.dialogs);
-        QCOMPARE(clientskit::count(db, "SELECT COUNT(*) FROM [House Leakage Tests]"), 1);
+        QCOMPARE(driving::count(db, "SELECT COUNT(*) FROM [House Leakage Tests]"), 1);
         t.rangeId = ComboData(form.hl->cmbHLRange);
         rows.efficiencyAnalysis({{"ClientID", t.clientId},
                                  {"DlaTestDate", QDateTime(QDate(2024, 10, 14), QTime(9, 30))},
@@ -301,8 +303,8 @@ private slots:
         if (home.cmbTechnician->currentIndex() < 0)
             home.cmbTechnician->setCurrentIndex(0);
         if (home.cmbTechnician->currentText().isEmpty())
-            clientskit::addTechnician(form, QStringLiteral("Tess"));
-        QVERIFY(clientskit::selectClient(form, seed().clientId));
+            driving::addTechnician(form, QStringLiteral("Tess"));
+        QVERIFY(driving::selectClient(form, seed().clientId));
         form.tabMain->setCurrentWidget(form.pageClientSurvey);
         QCOMPARE(form.tabMain->currentWidget(), form.pageClientSurvey);
 
@@ -365,7 +367,7 @@ private slots:
         plant(run, {"Duct Leak Analysis", "DlaSupplyLeaksSqIn"}, 2.5e-7);
         QVERIFY(run.start());
         frmHVACMain& form = run.form();
-        QVERIFY(clientskit::selectClient(form, seed().clientId));
+        QVERIFY(driving::selectClient(form, seed().clientId));
         form.tabMain->setCurrentWidget(form.pageEfficiency);
         form.dl->fgdDLTestSelect->selectRow(0);
         QCOMPARE(form.dl->txtDLSummerDesignGrainDifference->text(), QString());
@@ -373,13 +375,13 @@ private slots:
         form.mblnDataChanged = true;
         QVERIFY(form.efficiency->DLSave());
         VERIFY_DIALOGS_DONE(run.dialogs);
-        QCOMPARE(clientskit::count(run.state->gcnnUser,
-                                   "SELECT COUNT(*) FROM [Duct Leak Analysis] WHERE "
-                                   "DlaSupplyLeaksSqIn = 2.5e-7"),
+        QCOMPARE(driving::count(run.state->gcnnUser,
+                                "SELECT COUNT(*) FROM [Duct Leak Analysis] WHERE "
+                                "DlaSupplyLeaksSqIn = 2.5e-7"),
                  2);
-        QCOMPARE(clientskit::count(run.state->gcnnUser,
-                                   "SELECT COUNT(*) FROM [Duct Leak Analysis] WHERE "
-                                   "DlaSummerDesignGrainDifference IS NULL"),
+        QCOMPARE(driving::count(run.state->gcnnUser,
+                                "SELECT COUNT(*) FROM [Duct Leak Analysis] WHERE "
+                                "DlaSummerDesignGrainDifference IS NULL"),
                  1);
     }
 
@@ -406,7 +408,7 @@ private slots:
         plant(run, {"Clients", columnName.constData()}, value);
         QVERIFY(run.start());
         frmHVACMain& form = run.form();
-        QVERIFY(clientskit::selectClient(form, seed().clientId));
+        QVERIFY(driving::selectClient(form, seed().clientId));
         form.tabMain->setCurrentWidget(form.pageHouseLeakage);
         QCOMPARE(form.tabMain->currentWidget(), form.pageHouseLeakage);
         QTableWidget* tests = form.hl->fgdHLTestSelect;

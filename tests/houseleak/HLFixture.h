@@ -8,6 +8,7 @@
 #include "ListFunctions.h"
 #include "MainWindowFixture.h"
 #include "Pages.h"
+#include "ProgramDriving.h"
 #include "SeededProgram.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_HomePage.h"
@@ -64,7 +65,7 @@ public:
         if (form().state.gintClientID != clientId)
             return false;
         openPage();
-        return form().tabMain->tabText(form().tabMain->currentIndex()) == pages::HouseLeakage;
+        return driving::shownPage(form()) == pages::HouseLeakage;
     }
 
     frmHVACMain& form() const { return run.form(); }
@@ -74,9 +75,7 @@ public:
 
     void openPage()
     {
-        for (int i = 0; i < form().tabMain->count(); ++i)
-            if (form().tabMain->tabText(i) == pages::HouseLeakage)
-                form().tabMain->setCurrentIndex(i);
+        form().tabMain->setCurrentIndex(driving::pageIndex(form(), pages::HouseLeakage));
     }
 
     // As the technician does it: into the box, type, and on to the next.
@@ -125,7 +124,6 @@ public:
 
     int count(const QString& sql, std::initializer_list<QVariant> values = {}) const
     {
-        QSqlQuery q = execSql(db(), sql, values);
-        return q.next() ? q.value(0).toInt() : -1;
+        return driving::count(db(), sql, values);
     }
 };

@@ -2,8 +2,8 @@
 // calculated test, the four layouts on paper, the report windows, printing, and a report
 // asked for before any calculation.
 #include "../platform/report/ReportTestSupport.h"
+#include "BlowerDoorRun.h"
 #include "GuiTestMain.h"
-#include "ReportsKit.h"
 #include "report/ReportLayout.h"
 #include "report/ReportOutput.h"
 #include "report/ReportWindow.h"
@@ -15,7 +15,7 @@
 using reporting::ReportColumns;
 using reportsamples::pdfText;
 using reportsamples::squeezed;
-using namespace reportskit;
+using namespace blowerdoor;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "Database.h"
 #include "ListFunctions.h"
 #include "MainWindowFixture.h"
+#include "ProgramDriving.h"
 #include "SeededProgram.h"
 #include "frmHVACMain.h"
 #include "ui_HomePage.h"
@@ -24,25 +25,9 @@ namespace seeded {
 inline const QString Technician = QStringLiteral("Pat Tech");
 inline const QString Client = QStringLiteral("Ann Client");
 
-inline int count(const QSqlDatabase& db, const QString& sql,
-                 std::initializer_list<QVariant> values = {})
-{
-    QSqlQuery q = execSql(db, sql, values);
-    return q.next() ? q.value(0).toInt() : -1;
-}
-
-inline int pageIndex(const frmHVACMain& form, const QString& caption)
-{
-    for (int i = 0; i < form.tabMain->count(); ++i)
-        if (form.tabMain->tabText(i) == caption)
-            return i;
-    return -1;
-}
-
-inline QString shownPage(const frmHVACMain& form)
-{
-    return form.tabMain->tabText(form.tabMain->currentIndex());
-}
+using driving::count;
+using driving::pageIndex;
+using driving::shownPage;
 
 struct Options
 {

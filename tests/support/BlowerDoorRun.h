@@ -24,7 +24,7 @@
 
 #include <array>
 
-namespace reportskit {
+namespace blowerdoor {
 
 using platform::MsgResult;
 
@@ -133,4 +133,4 @@ inline bool calculate(frmHVACMain& form)
            !form.hl->txtActualLeakage->text().isEmpty();
 }
 
-} // namespace reportskit
+} // namespace blowerdoor

@@ -1,7 +1,8 @@
 #pragma once
 
-// Driving the client pages of a whole program run: activating the window, typing into boxes
-// and leaving them, seeding rows, restarting on the same folder and answering modal windows.
+// Driving a whole program run as a user does: typing into boxes and leaving them, choosing the
+// technician and the client, showing pages, restarting on the same folder and answering modal
+// windows.
 
 #include "ClientRecords.h"
 #include "Database.h"
@@ -24,7 +25,7 @@
 #include <initializer_list>
 #include <memory>
 
-namespace clientskit {
+namespace driving {
 
 using platform::MsgResult;
 
@@ -106,6 +107,15 @@ inline QString shownPage(const frmHVACMain& form)
     return form.tabMain->tabText(form.tabMain->currentIndex());
 }
 
+// The index of the page with this caption; -1 when there is none.
+inline int pageIndex(const frmHVACMain& form, const QString& caption)
+{
+    for (int i = 0; i < form.tabMain->count(); ++i)
+        if (form.tabMain->tabText(i) == caption)
+            return i;
+    return -1;
+}
+
 inline int32_t insertClient(const QSqlDatabase& db, const QString& name,
                             const testsupport::Fields& fields = {})
 {
@@ -150,4 +160,4 @@ template <typename W> void whenModal(std::function<void(W&)> body, bool* ran = n
     });
 }
 
-} // namespace clientskit
+} // namespace driving
