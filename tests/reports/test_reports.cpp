@@ -1,9 +1,9 @@
 // The house and technical reports from the real window: the records the builders make for a
 // calculated test, the four layouts on paper, the report windows, printing, and a report
 // asked for before any calculation.
-#include "../platform/report/ReportTestSupport.h"
 #include "BlowerDoorRun.h"
 #include "GuiTestMain.h"
+#include "ReportTestSupport.h"
 #include "report/ReportLayout.h"
 #include "report/ReportOutput.h"
 #include "report/ReportWindow.h"
