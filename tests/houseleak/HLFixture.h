@@ -28,9 +28,7 @@ struct HouseSetup
     int storiesCode = 2; // "2 Stories"
     double ceiling = 8;
     double bedrooms = 3;
-    int zone = 2;
-    double winterDesign = 10;
-    double summerGrain = 30;
+    testsupport::UserClimate climate{.grain = 30};
 };
 
 class HLRun
@@ -44,9 +42,7 @@ public:
     {
         {
             testsupport::SeededProgram seed(run.folder);
-            seed.technician(QStringLiteral("Pat Tester"))
-                .climate(
-                    {.zone = house.zone, .winter = house.winterDesign, .grain = house.summerGrain});
+            seed.technician(QStringLiteral("Pat Tester")).climate(house.climate);
             seed.client(QStringLiteral("Test House"), {{"HltLivingArea", house.livingArea},
                                                        {"HltStories", house.storiesCode},
                                                        {"StoriesText", QString()},

@@ -354,7 +354,7 @@ private slots:
         QFETCH(QString, message);
         HLRun r;
         HouseSetup house;
-        house.zone = zone;
+        house.climate.zone = zone;
         QVERIFY(r.start(house));
         r.chooseModelAndRange(ModelB, RangeB0);
         r.type(r.ui().txtHLInsideTemp, "70");
