@@ -1,4 +1,5 @@
-#include "ClientsKit.h"
+#include "GuiTestMain.h"
+#include "ProgramDriving.h"
 #include "vbdate.h"
 #include "vberror.h"
 
@@ -7,7 +8,7 @@
 #include <QPushButton>
 #include <QTabBar>
 
-using namespace clientskit;
+using namespace driving;
 
 namespace {
 
@@ -16,11 +17,10 @@ const QString NameRequired =
 
 void addTests(const QSqlDatabase& db, int32_t clientId)
 {
-    execSql(db, QStringLiteral("INSERT INTO [House Leakage Tests] (ClientId) VALUES (?)"),
-            {clientId});
-    execSql(db, QStringLiteral("INSERT INTO [Duct Leak Analysis] (ClientID) VALUES (?)"),
-            {clientId});
-    execSql(db, QStringLiteral("INSERT INTO [Flow Hood Tests] (ClientID) VALUES (?)"), {clientId});
+    testsupport::SeededProgram(db)
+        .houseLeakageTest({{"ClientId", clientId}})
+        .efficiencyAnalysis({{"ClientID", clientId}})
+        .flowHoodTest({{"ClientID", clientId}});
 }
 
 int testRows(const QSqlDatabase& db, int32_t clientId)
@@ -407,5 +407,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestClients)
+OSTREL_GUI_TEST_MAIN(TestClients)
 #include "test_clients.moc"

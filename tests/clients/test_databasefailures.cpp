@@ -1,13 +1,14 @@
 // A user database that fails while the program runs: another program holding a lock, a file
 // made write-protected. The action is told and undone, the entries stay, the program goes on.
-#include "ClientsKit.h"
 #include "DatabaseError.h"
+#include "GuiTestMain.h"
 #include "OtherProgramLock.h"
+#include "ProgramDriving.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
 
-using namespace clientskit;
+using namespace driving;
 
 namespace {
 
@@ -197,5 +198,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDatabaseFailures)
+OSTREL_GUI_TEST_MAIN(TestDatabaseFailures)
 #include "test_databasefailures.moc"

@@ -1,6 +1,7 @@
-#include "ClientsKit.h"
+#include "GuiTestMain.h"
+#include "ProgramDriving.h"
 
-using namespace clientskit;
+using namespace driving;
 
 namespace {
 
@@ -283,5 +284,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHouseData)
+OSTREL_GUI_TEST_MAIN(TestHouseData)
 #include "test_housedata.moc"

@@ -1,11 +1,12 @@
 #include "ClientSurvey.h"
-#include "ClientsKit.h"
+#include "GuiTestMain.h"
+#include "ProgramDriving.h"
 #include "frmClientComments.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-using namespace clientskit;
+using namespace driving;
 
 namespace {
 
@@ -216,5 +217,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSurvey)
+OSTREL_GUI_TEST_MAIN(TestSurvey)
 #include "test_survey.moc"

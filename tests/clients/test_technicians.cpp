@@ -1,10 +1,11 @@
-#include "ClientsKit.h"
+#include "GuiTestMain.h"
+#include "ProgramDriving.h"
 #include "Settings.h"
 #include "Technicians.h"
 
 #include <QLabel>
 
-using namespace clientskit;
+using namespace driving;
 
 namespace {
 
@@ -89,7 +90,7 @@ private slots:
         auto* home = form.home.get();
         const auto& db = run.state->gcnnUser;
         for (const char* name : {"O'Brien", "O'Brien", "Pat"})
-            execSql(db, "INSERT INTO Technicians (TechName) VALUES (?)", {name});
+            testsupport::SeededProgram(db).technician(QString::fromUtf8(name), false);
         form.technicians->RefreshTechnician();
         QCOMPARE(listed(home->cmbTechnician), (QStringList{"O'Brien", "O'Brien", "Pat"}));
         home->cmbTechnician->setCurrentIndex(0);
@@ -117,5 +118,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTechnicians)
+OSTREL_GUI_TEST_MAIN(TestTechnicians)
 #include "test_technicians.moc"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClientsKit.h"
 #include "CurrentClimate.h"
+#include "ProgramDriving.h"
 #include "frmClimateEdit.h"
 #include "frmClimateSelection.h"
 
@@ -59,13 +59,9 @@ inline int32_t addUserClimate(const QSqlDatabase& db, const QString& city, const
                               int zone = 2, double winter = 10, double summer = 90,
                               double grain = 20)
 {
-    const QSqlQuery q = execSql(db,
-                                "INSERT INTO UserClimates (ZoneState, ZoneCity, ZoneCountry, "
-                                "ZoneLBLClimateZone, ZoneWinterOutdoorDesignTemp, "
-                                "ZoneSummerOutdoorDesignTemp, ZoneSummerDesignGrainDifference) "
-                                "VALUES (?, ?, 'USA', ?, ?, ?, ?)",
-                                {state, city, zone, winter, summer, grain});
-    return q.lastInsertId().toInt();
+    return testsupport::SeededProgram(db)
+        .climate({city, state, zone, winter, summer, grain})
+        .climateId();
 }
 
 template <typename W> W* child(QWidget& window, const char* name)
@@ -87,7 +83,7 @@ inline QString chosenId(frmClimateSelection& dialog)
 // Answers the selection dialog: types into its find box, then OK or Cancel.
 inline void answerSelection(const QString& find, bool ok, QString* chosen = nullptr)
 {
-    clientskit::whenModal<frmClimateSelection>([=](frmClimateSelection& dialog) {
+    driving::whenModal<frmClimateSelection>([=](frmClimateSelection& dialog) {
         if (!find.isEmpty())
             QTest::keyClicks(child<QLineEdit>(dialog, "txtFind"), find);
         if (chosen)

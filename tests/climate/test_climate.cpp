@@ -1,7 +1,10 @@
 #include "ClimateKit.h"
+#include "GuiTestMain.h"
 #include "Settings.h"
 
-using namespace clientskit;
+#include <QSqlError>
+
+using namespace driving;
 using namespace climatekit;
 
 namespace {
@@ -87,9 +90,9 @@ private slots:
     {
         MainWindowFixture run;
         // Two clients use a climate far down the alphabet, which makes it the most used.
-        onFile(run.folder.file("Ostrel7_user.mdb"),
-               {"INSERT INTO Clients (ClientName, ZoneID) VALUES ('A', '150')",
-                "INSERT INTO Clients (ClientName, ZoneID) VALUES ('B', '150')"});
+        testsupport::SeededProgram(run.folder)
+            .client(QStringLiteral("A"), {{"ZoneID", QStringLiteral("150")}})
+            .client(QStringLiteral("B"), {{"ZoneID", QStringLiteral("150")}});
         QVERIFY(startActive(run));
         auto& form = run.form();
         const Climate most = climates(run.state->gcnnUser).first();
@@ -189,5 +192,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestClimate)
+OSTREL_GUI_TEST_MAIN(TestClimate)
 #include "test_climate.moc"

@@ -1,9 +1,10 @@
 #include "ClimateKit.h"
+#include "GuiTestMain.h"
 #include "Settings.h"
 
 #include <QListWidget>
 
-using namespace clientskit;
+using namespace driving;
 using namespace climatekit;
 
 namespace {
@@ -266,5 +267,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestClimateDialogs)
+OSTREL_GUI_TEST_MAIN(TestClimateDialogs)
 #include "test_climate_dialogs.moc"

@@ -2,7 +2,8 @@
 
 // A whole program run on a real display: the program's own message boxes, the window made
 // active by the window system, and keys, clicks and wheel turns delivered through the window
-// as the platform delivers them. The run's user database holds a technician and a client.
+// as the platform delivers them. The run's user database holds the seeded run's technician and
+// client.
 
 #include "Database.h"
 #include "ListFunctions.h"
@@ -10,6 +11,7 @@
 #include "ProgramFolder.h"
 #include "ProgramState.h"
 #include "QtDialogs.h"
+#include "SeededRun.h"
 #include "frmHVACMain.h"
 #include "ui_HomePage.h"
 
@@ -30,9 +32,6 @@
 #include <memory>
 
 namespace display {
-
-inline const QString Technician = QStringLiteral("Pat Tech");
-inline const QString Client = QStringLiteral("Ann Client");
 
 // Answers the program's message boxes in turn, each with its key sent to the box once the
 // window system has made it the active window, as a user's key press would reach it. A box
@@ -85,30 +84,11 @@ struct Run
     bool start()
     {
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "seed");
-            db.setDatabaseName(folder.file(QStringLiteral("Ostrel7_user.mdb")));
-            if (!db.open())
-                return false;
-            techId = execSql(db, QStringLiteral("INSERT INTO Technicians (TechName) VALUES (?)"),
-                             {Technician})
-                         .lastInsertId()
-                         .toInt();
-            execSql(db,
-                    QStringLiteral("INSERT INTO Settings (SettingName, SettingValue) "
-                                   "VALUES ('MRUTechnician', ?)"),
-                    {QString::number(techId)});
-            clientId = execSql(db,
-                               QStringLiteral("INSERT INTO Clients (ClientName, ClientAddress, "
-                                              "HltLivingArea, HltStories, StoriesText, "
-                                              "HltAverageCeilingHeight, HltBedrooms, ZoneID) "
-                                              "VALUES (?, '12 Elm Street', 1500, 0, '1 Story', "
-                                              "8, 3, '')"),
-                               {Client})
-                           .lastInsertId()
-                           .toInt();
-            db.close();
+            testsupport::SeededProgram seed(folder);
+            seeded::seedTechnicianAndClient(seed);
+            techId = seed.techId();
+            clientId = seed.clientId();
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("seed"));
 
         QCoreApplication::setApplicationVersion(QStringLiteral("9.0.1"));
         state = std::make_unique<ProgramState>(folder.path(), dialogs);
@@ -116,8 +96,7 @@ struct Run
         window = std::make_unique<MDIMain>(*state);
         window->MDIForm_Load();
         window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get()))
+        if (!testsupport::activate(window.get()))
             return false;
         QComboBox* list = form().home->cmbClientSelect;
         list->setCurrentIndex(LocateComboItemData(list, clientId));
@@ -167,14 +146,8 @@ struct Run
                           at.isNull() ? widget->rect().center() : at);
     }
 
-    int pageIndex(const QString& caption) const
-    {
-        for (int i = 0; i < form().tabMain->count(); ++i)
-            if (form().tabMain->tabText(i) == caption)
-                return i;
-        return -1;
-    }
-    QString shownPage() const { return form().tabMain->tabText(form().tabMain->currentIndex()); }
+    int pageIndex(const QString& caption) const { return driving::pageIndex(form(), caption); }
+    QString shownPage() const { return driving::shownPage(form()); }
 
     void clickTab(const QString& caption) const
     {
@@ -194,8 +167,7 @@ struct Run
 
     int count(const QString& sql, std::initializer_list<QVariant> values = {}) const
     {
-        QSqlQuery q = execSql(state->gcnnUser, sql, values);
-        return q.next() ? q.value(0).toInt() : -1;
+        return driving::count(state->gcnnUser, sql, values);
     }
 };
 

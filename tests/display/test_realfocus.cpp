@@ -2,6 +2,7 @@
 // keys, the window's own focus handling when a box closes, the next key typed, and the page
 // tabs clicked with the mouse while a box is being left.
 #include "DisplayRun.h"
+#include "GuiTestMain.h"
 #include "Pages.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_HomePage.h"
@@ -179,5 +180,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRealFocus)
+OSTREL_GUI_TEST_MAIN(TestRealFocus)
 #include "test_realfocus.moc"

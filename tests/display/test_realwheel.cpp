@@ -3,6 +3,7 @@
 // viewer alike.
 #include "ClientRecords.h"
 #include "DisplayRun.h"
+#include "GuiTestMain.h"
 #include "Pages.h"
 #include "frmMediaViewer.h"
 #include "ui_HomePage.h"
@@ -23,8 +24,7 @@ private slots:
         QVERIFY(run.start());
         QComboBox* clients = run.form().home->cmbClientSelect;
         // A second client, so that the wheel has somewhere to go either way.
-        execSql(run.state->gcnnUser,
-                QStringLiteral("INSERT INTO Clients (ClientName) VALUES ('Bea Client')"));
+        testsupport::SeededProgram(run.state->gcnnUser).client(QStringLiteral("Bea Client"));
         run.form().clients->RefreshClientSelect();
         clients->setCurrentIndex(LocateComboItemData(clients, run.clientId));
         QVERIFY(run.settle());
@@ -102,5 +102,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRealWheel)
+OSTREL_GUI_TEST_MAIN(TestRealWheel)
 #include "test_realwheel.moc"

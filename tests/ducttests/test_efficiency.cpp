@@ -1,6 +1,7 @@
 // The Efficiency Analysis page on the real form: its checks and messages, the heat-pump
 // relabelling, the type-ahead, the total leakage, clearing, and saving, listing and reloading.
 #include "EfficiencyTab.h"
+#include "GuiTestMain.h"
 #include "Pages.h"
 #include "ProgramState.h"
 #include "SeededRun.h"
@@ -515,5 +516,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEfficiency)
+OSTREL_GUI_TEST_MAIN(TestEfficiency)
 #include "test_efficiency.moc"

@@ -1,6 +1,8 @@
 #include "Database.h"
 #include "ErrorReport.h"
+#include "GuiTestMain.h"
 #include "ListFunctions.h"
+#include "MainWindowFixture.h"
 #include "ProgramFolder.h"
 #include "ProgramLog.h"
 #include "ProgramState.h"
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
 
 using testsupport::ScriptedDialogs;
 
@@ -171,7 +174,21 @@ private slots:
         QVERIFY(ended);
         QVERIFY(folder.log().contains("Run-time error '6': Overflow"));
     }
+
+    // The same error in an event of a whole program run reaches the program's own report
+    // through the shared fixture, so that an unscripted one fails the test.
+    void unhandledErrorInARunGetsTheProgramsReport()
+    {
+        MainWindowFixture run;
+        QVERIFY(run.start());
+        run.dialogs.expect(platform::MsgResult::OK, "Run-time error '6':\n\nOverflow");
+        QTimer::singleShot(0, run.window.get(), [] { throw vbrt::Error(6); });
+        QVERIFY(QTest::qWaitFor([&run] { return run.programEnded(); }));
+        VERIFY_DIALOGS_DONE(run.dialogs);
+        QCOMPARE(run.unhandledErrors(), QStringList{QStringLiteral("6: Overflow")});
+        QVERIFY(run.folder.log().contains("Run-time error '6': Overflow"));
+    }
 };
 
-QTEST_MAIN(TestServices)
+OSTREL_GUI_TEST_MAIN(TestServices)
 #include "test_services.moc"

@@ -1,6 +1,8 @@
 #include "Database.h"
+#include "GuiTestMain.h"
 #include "MainWindowFixture.h"
 #include "Pages.h"
+#include "SeededProgram.h"
 #include "ui_HomePage.h"
 
 #include <QApplication>
@@ -138,17 +140,11 @@ private slots:
     void lastTechnicianIsChosenAndContinueTakesTheFocus()
     {
         MainWindowFixture run;
-        {
-            auto db = openUserDatabase(run.folder.file("Ostrel7_user.mdb"), "seed");
-            execSql(db, "INSERT INTO Technicians (TechName) VALUES ('Ann'), ('Bob')");
-            execSql(db, "INSERT INTO Settings (SettingName, SettingValue) VALUES ('MRUTechnician', "
-                        "(SELECT TechID FROM Technicians WHERE TechName = 'Bob'))");
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("seed");
+        testsupport::SeededProgram(run.folder)
+            .technician(QStringLiteral("Ann"), false)
+            .technician(QStringLiteral("Bob"));
         QVERIFY(run.start());
-        run.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(run.window.get()));
+        QVERIFY(run.activate());
         auto& home = *run.form().home;
         QCOMPARE(home.cmbTechnician->currentText(), QStringLiteral("Bob"));
         QVERIFY(home.cmdContinueFromHome->isEnabled());
@@ -209,5 +205,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartup)
+OSTREL_GUI_TEST_MAIN(TestStartup)
 #include "test_startup.moc"

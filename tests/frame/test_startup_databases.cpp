@@ -1,6 +1,7 @@
 // Start-up with database files that are missing, damaged, foreign, newer, locked or
 // write-protected: one clear message naming the file, a log entry with the technical text, the
 // end of the start-up, and a user database left exactly as it was.
+#include "GuiTestMain.h"
 #include "MainWindowFixture.h"
 #include "OtherProgramLock.h"
 #include "SchemaUpgrade.h"
@@ -215,5 +216,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartupDatabases)
+OSTREL_GUI_TEST_MAIN(TestStartupDatabases)
 #include "test_startup_databases.moc"

@@ -2,17 +2,20 @@
 // list, reload and report that the row feeds still opens, nothing ends the program, and
 // the boxes never show what their own checks would refuse.
 
-#include "ClimateKit.h"
+#include "BlowerDoorRun.h"
 #include "EfficiencyTab.h"
-#include "ErrorReport.h"
+#include "GuiTestMain.h"
 #include "ListFunctions.h"
-#include "ReportsKit.h"
+#include "ProgramDriving.h"
 #include "StoredValues.h"
+#include "frmClimateEdit.h"
+#include "frmClimateSelection.h"
 #include "report/ReportWindow.h"
 #include "ui_EfficiencyPage.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QSqlError>
 #include <QTemporaryDir>
 
 using platform::MsgResult;
@@ -50,13 +53,6 @@ void onFile(const QString& path, const std::function<void(const QSqlDatabase&)>&
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-}
-
-// Errors that would end the program, caught instead while a row runs.
-QStringList& unhandled()
-{
-    static QStringList errors;
-    return errors;
 }
 
 struct Target
@@ -192,29 +188,37 @@ private slots:
     {
         // One calculated and saved test, as the program stores it; every row starts from it.
         MainWindowFixture run;
-        QVERIFY(reportskit::startWithClient(run));
+        QVERIFY(blowerdoor::startWithClient(run));
         frmHVACMain& form = run.form();
         const QSqlDatabase& db = run.state->gcnnUser;
         Template& t = seed();
         t.clientId = form.session.gintClientID();
-        t.climateId = climatekit::addUserClimate(db, "Testville", "ZZ", 2, 10, 90, 30);
+        testsupport::SeededProgram rows(db);
+        t.climateId = rows.climate({.grain = 30}).climateId();
         execSql(db, "UPDATE Clients SET ZoneID = ?", {QStringLiteral("U%1").arg(t.climateId)});
         SaveAppSetting(db, "DefaultZoneID", QStringLiteral("U%1").arg(t.climateId));
-        QVERIFY(clientskit::selectClient(form, t.clientId));
+        QVERIFY(driving::selectClient(form, t.clientId));
         form.tabMain->setCurrentWidget(form.pageHouseLeakage);
-        QVERIFY(reportskit::enterTest(form, reportskit::tightReadings()));
-        QVERIFY(reportskit::calculate(form));
+        QVERIFY(blowerdoor::enterTest(form, blowerdoor::tightReadings()));
+        QVERIFY(blowerdoor::calculate(form));
         VERIFY_DIALOGS_DONE(run.dialogs);
-        QCOMPARE(clientskit::count(db, "SELECT COUNT(*) FROM [House Leakage Tests]"), 1);
+        QCOMPARE(driving::count(db, "SELECT COUNT(*) FROM [House Leakage Tests]"), 1);
         t.rangeId = ComboData(form.hl->cmbHLRange);
-        execSql(db,
-                "INSERT INTO [Duct Leak Analysis] (ClientID, DlaTestDate, TechName, DlaUserID, "
-                "DlaSystemDescription, DlaPrimaryHeat, DlaTotalBtuInput, DlaTotalCoolingTons, "
-                "DlaSupplyLeaksSqIn, DlaReturnLeaksSqIn, DlaReturnLeaks, "
-                "DlaAtticRoofCoolingFactor, DlaWinterOutDesignTemp, DlaSummerOutDesignTemp, "
-                "DlaSummerDesignGrainDifference) VALUES (?, ?, ?, '1', 'Attic unit', 0, 80000, "
-                "3, 20, 15, 0, 15, 10, 90, 30)",
-                {t.clientId, QDateTime(QDate(2024, 10, 14), QTime(9, 30)), Technician});
+        rows.efficiencyAnalysis({{"ClientID", t.clientId},
+                                 {"DlaTestDate", QDateTime(QDate(2024, 10, 14), QTime(9, 30))},
+                                 {"TechName", Technician},
+                                 {"DlaUserID", QStringLiteral("1")},
+                                 {"DlaSystemDescription", QStringLiteral("Attic unit")},
+                                 {"DlaPrimaryHeat", 0},
+                                 {"DlaTotalBtuInput", 80000},
+                                 {"DlaTotalCoolingTons", 3},
+                                 {"DlaSupplyLeaksSqIn", 20},
+                                 {"DlaReturnLeaksSqIn", 15},
+                                 {"DlaReturnLeaks", 0},
+                                 {"DlaAtticRoofCoolingFactor", 15},
+                                 {"DlaWinterOutDesignTemp", 10},
+                                 {"DlaSummerOutDesignTemp", 90},
+                                 {"DlaSummerDesignGrainDifference", 30}});
         run.close();
         run.window.reset();
         run.state.reset();
@@ -289,19 +293,18 @@ private slots:
         plant(run, {tableName.constData(), columnName.constData()}, value);
         if (QTest::currentTestFailed())
             return;
-        unhandled().clear();
 
         QVERIFY(run.start());
         frmHVACMain& form = run.form();
         auto& home = *form.home;
-        QVERIFY(clientskit::activate(run.window.get()));
+        QVERIFY(run.activate());
         // A remembered technician that cannot be read chooses none, and one without a name
         // is none: the user picks or adds one.
         if (home.cmbTechnician->currentIndex() < 0)
             home.cmbTechnician->setCurrentIndex(0);
         if (home.cmbTechnician->currentText().isEmpty())
-            clientskit::addTechnician(form, QStringLiteral("Tess"));
-        QVERIFY(clientskit::selectClient(form, seed().clientId));
+            driving::addTechnician(form, QStringLiteral("Tess"));
+        QVERIFY(driving::selectClient(form, seed().clientId));
         form.tabMain->setCurrentWidget(form.pageClientSurvey);
         QCOMPARE(form.tabMain->currentWidget(), form.pageClientSurvey);
 
@@ -335,7 +338,7 @@ private slots:
             QCOMPARE(badShownNumber(&editor, value), QString());
         }
 
-        QCOMPARE(unhandled(), QStringList());
+        QCOMPARE(run.unhandledErrors(), QStringList());
         QVERIFY(!run.programEnded());
         for (const QString& text : run.dialogs.messageTexts())
             QVERIFY2(!text.startsWith(QLatin1String("Run-time error")), qPrintable(text));
@@ -364,7 +367,7 @@ private slots:
         plant(run, {"Duct Leak Analysis", "DlaSupplyLeaksSqIn"}, 2.5e-7);
         QVERIFY(run.start());
         frmHVACMain& form = run.form();
-        QVERIFY(clientskit::selectClient(form, seed().clientId));
+        QVERIFY(driving::selectClient(form, seed().clientId));
         form.tabMain->setCurrentWidget(form.pageEfficiency);
         form.dl->fgdDLTestSelect->selectRow(0);
         QCOMPARE(form.dl->txtDLSummerDesignGrainDifference->text(), QString());
@@ -372,13 +375,13 @@ private slots:
         form.session.mblnDataChanged = true;
         QVERIFY(form.efficiency->DLSave());
         VERIFY_DIALOGS_DONE(run.dialogs);
-        QCOMPARE(clientskit::count(run.state->gcnnUser,
-                                   "SELECT COUNT(*) FROM [Duct Leak Analysis] WHERE "
-                                   "DlaSupplyLeaksSqIn = 2.5e-7"),
+        QCOMPARE(driving::count(run.state->gcnnUser,
+                                "SELECT COUNT(*) FROM [Duct Leak Analysis] WHERE "
+                                "DlaSupplyLeaksSqIn = 2.5e-7"),
                  2);
-        QCOMPARE(clientskit::count(run.state->gcnnUser,
-                                   "SELECT COUNT(*) FROM [Duct Leak Analysis] WHERE "
-                                   "DlaSummerDesignGrainDifference IS NULL"),
+        QCOMPARE(driving::count(run.state->gcnnUser,
+                                "SELECT COUNT(*) FROM [Duct Leak Analysis] WHERE "
+                                "DlaSummerDesignGrainDifference IS NULL"),
                  1);
     }
 
@@ -403,10 +406,9 @@ private slots:
         QVERIFY(QFile::remove(userFile) && QFile::copy(seed().userDatabase(), userFile));
         QFile(userFile).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         plant(run, {"Clients", columnName.constData()}, value);
-        unhandled().clear();
         QVERIFY(run.start());
         frmHVACMain& form = run.form();
-        QVERIFY(clientskit::selectClient(form, seed().clientId));
+        QVERIFY(driving::selectClient(form, seed().clientId));
         form.tabMain->setCurrentWidget(form.pageHouseLeakage);
         QCOMPARE(form.tabMain->currentWidget(), form.pageHouseLeakage);
         QTableWidget* tests = form.hl->fgdHLTestSelect;
@@ -414,21 +416,12 @@ private slots:
         QCOMPARE(tests->item(0, 3)->text(), QStringLiteral("12"));
         QCOMPARE(tests->item(0, 4)->text(), QString());
         QCOMPARE(tests->item(0, 6)->text(), QString());
-        QCOMPARE(unhandled(), QStringList());
+        QCOMPARE(run.unhandledErrors(), QStringList());
         VERIFY_DIALOGS_DONE(run.dialogs);
         QVERIFY(!run.programEnded());
     }
 };
 
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    app.setUnhandledErrorSink([](const vbrt::Error& e) {
-        unhandled() << QString::number(e.number()) + QStringLiteral(": ") + e.description();
-    });
-    TestStoredData test;
-    return QTest::qExec(&test, argc, argv);
-}
+OSTREL_GUI_TEST_MAIN(TestStoredData)
 
 #include "test_storeddata.moc"

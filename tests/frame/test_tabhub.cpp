@@ -1,10 +1,11 @@
 // Moving between the main form's pages on the real window: the technician rule, which pages
 // can be chosen, the question about unsaved work on the page left and what each answer does,
 // the continue and go-home buttons.
-#include "../ducttests/SeededRun.h"
 #include "EfficiencyTab.h"
+#include "GuiTestMain.h"
 #include "Pages.h"
 #include "ProgramState.h"
+#include "SeededRun.h"
 #include "TabHub.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_EfficiencyPage.h"
@@ -443,5 +444,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTabHub)
+OSTREL_GUI_TEST_MAIN(TestTabHub)
 #include "test_tabhub.moc"

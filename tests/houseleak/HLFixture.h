@@ -8,6 +8,8 @@
 #include "ListFunctions.h"
 #include "MainWindowFixture.h"
 #include "Pages.h"
+#include "ProgramDriving.h"
+#include "SeededProgram.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_HomePage.h"
 #include "ui_HouseLeakagePage.h"
@@ -26,9 +28,7 @@ struct HouseSetup
     int storiesCode = 2; // "2 Stories"
     double ceiling = 8;
     double bedrooms = 3;
-    int zone = 2;
-    double winterDesign = 10;
-    double summerGrain = 30;
+    testsupport::UserClimate climate{.grain = 30};
 };
 
 class HLRun
@@ -41,39 +41,17 @@ public:
     bool start(const HouseSetup& house = {})
     {
         {
-            auto db = openUserDatabase(run.folder.file("Ostrel7_user.mdb"), "hlsetup");
-            execSql(db, "INSERT INTO Technicians (TechName) VALUES ('Pat Tester')");
-            QSqlQuery techId = execSql(db, "SELECT max(TechID) FROM Technicians");
-            techId.next();
-            const int tech = techId.value(0).toInt();
-            execSql(db,
-                    "INSERT INTO Settings (SettingName, SettingValue) VALUES ('MRUTechnician', ?)",
-                    {QString::number(tech)});
-            execSql(
-                db,
-                "INSERT INTO UserClimates (ZoneState, ZoneCity, ZoneCountry, ZoneLBLClimateZone, "
-                "ZoneWinterOutdoorDesignTemp, ZoneSummerOutdoorDesignTemp, "
-                "ZoneSummerDesignGrainDifference) VALUES ('ZZ', 'Testville', 'USA', ?, ?, 90, ?)",
-                {house.zone, house.winterDesign, house.summerGrain});
-            QSqlQuery climate = execSql(db, "SELECT max(ZoneID) FROM UserClimates");
-            climate.next();
-            const QString zoneId = "U" + climate.value(0).toString();
-            execSql(db,
-                    "INSERT INTO Clients (ClientName, HltLivingArea, HltStories, StoriesText, "
-                    "HltAverageCeilingHeight, HltBedrooms, ZoneID) VALUES ('Test House', ?, ?, ?, "
-                    "?, ?, ?)",
-                    {house.livingArea, house.storiesCode, QString(), house.ceiling, house.bedrooms,
-                     zoneId});
-            QSqlQuery id = execSql(db, "SELECT max(ClientID) FROM Clients");
-            id.next();
-            clientId = id.value(0).toInt();
-            db.close();
+            testsupport::SeededProgram seed(run.folder);
+            seed.technician(QStringLiteral("Pat Tester")).climate(house.climate);
+            seed.client(QStringLiteral("Test House"), {{"HltLivingArea", house.livingArea},
+                                                       {"HltStories", house.storiesCode},
+                                                       {"StoriesText", QString()},
+                                                       {"HltAverageCeilingHeight", house.ceiling},
+                                                       {"HltBedrooms", house.bedrooms},
+                                                       {"ZoneID", seed.climateUniqueId()}});
+            clientId = seed.clientId();
         }
-        QSqlDatabase::removeDatabase("hlsetup");
-        if (!run.start())
-            return false;
-        QApplication::setActiveWindow(run.window.get());
-        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == run.window.get(); }))
+        if (!run.start() || !run.activate())
             return false;
         auto& home = *form().home;
         const int client = LocateComboItemData(home.cmbClientSelect, clientId);
@@ -83,7 +61,7 @@ public:
         if (form().session.gintClientID() != clientId)
             return false;
         openPage();
-        return form().tabMain->tabText(form().tabMain->currentIndex()) == pages::HouseLeakage;
+        return driving::shownPage(form()) == pages::HouseLeakage;
     }
 
     frmHVACMain& form() const { return run.form(); }
@@ -93,9 +71,7 @@ public:
 
     void openPage()
     {
-        for (int i = 0; i < form().tabMain->count(); ++i)
-            if (form().tabMain->tabText(i) == pages::HouseLeakage)
-                form().tabMain->setCurrentIndex(i);
+        form().tabMain->setCurrentIndex(driving::pageIndex(form(), pages::HouseLeakage));
     }
 
     // As the technician does it: into the box, type, and on to the next.
@@ -144,7 +120,6 @@ public:
 
     int count(const QString& sql, std::initializer_list<QVariant> values = {}) const
     {
-        QSqlQuery q = execSql(db(), sql, values);
-        return q.next() ? q.value(0).toInt() : -1;
+        return driving::count(db(), sql, values);
     }
 };

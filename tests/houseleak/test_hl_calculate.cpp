@@ -2,6 +2,7 @@
 // worked out independently.
 
 #include "CurrentClimate.h"
+#include "GuiTestMain.h"
 #include "HLFixture.h"
 #include "HLReference.h"
 #include "HouseLeakageTest.h"
@@ -374,7 +375,7 @@ private slots:
         QFETCH(QString, message);
         HLRun r;
         HouseSetup house;
-        house.zone = zone;
+        house.climate.zone = zone;
         QVERIFY(r.start(house));
         r.chooseModelAndRange(ModelB, RangeB0);
         r.type(r.ui().txtHLInsideTemp, "70");
@@ -442,5 +443,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHLCalculate)
+OSTREL_GUI_TEST_MAIN(TestHLCalculate)
 #include "test_hl_calculate.moc"

@@ -1,5 +1,6 @@
 // A house leakage test whose save (or report) meets a failing user database: the failure is
 // told, nothing is stored, the page keeps the test, the program goes on.
+#include "GuiTestMain.h"
 #include "HLFixture.h"
 #include "OtherProgramLock.h"
 
@@ -112,5 +113,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHLDatabaseFailures)
+OSTREL_GUI_TEST_MAIN(TestHLDatabaseFailures)
 #include "test_hl_dbfailures.moc"

@@ -1,6 +1,7 @@
 // Blower models and ranges, the flow tube rule, which data-set boxes are open, and the checks
 // of readings as their boxes are left.
 
+#include "GuiTestMain.h"
 #include "HLFixture.h"
 #include "HouseLeakageTest.h"
 #include "Settings.h"
@@ -300,5 +301,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHLRanges)
+OSTREL_GUI_TEST_MAIN(TestHLRanges)
 #include "test_hl_ranges.moc"

@@ -1,5 +1,6 @@
 // Saving tests, listing them with results computed afresh, reloading and deleting them.
 
+#include "GuiTestMain.h"
 #include "HLFixture.h"
 #include "HouseLeakageTest.h"
 #include "Settings.h"
@@ -360,14 +361,18 @@ private slots:
         HLRun r;
         QVERIFY(r.start());
         // Saved through the tab hub with one data set: no results, but a row to choose.
-        execSql(
-            r.db(),
-            "INSERT INTO [House Leakage Tests] (ClientId, HltUserID, HltTestType, HltDirection, "
-            "HltGaugeLocation, hltWindFactor, BlowerModelID, rangeid, HltInsideTemp, "
-            "HltOutsideTemp, "
-            "HltHousePressure0, HltFlowPressure0) VALUES (?, '9', 0, 0, 0, 2, 2, 14, 70, 40, 50, "
-            "400)",
-            {r.clientId});
+        testsupport::SeededProgram(r.db()).houseLeakageTest({{"ClientId", r.clientId},
+                                                             {"HltUserID", QStringLiteral("9")},
+                                                             {"HltTestType", 0},
+                                                             {"HltDirection", 0},
+                                                             {"HltGaugeLocation", 0},
+                                                             {"hltWindFactor", 2},
+                                                             {"BlowerModelID", 2},
+                                                             {"rangeid", 14},
+                                                             {"HltInsideTemp", 70},
+                                                             {"HltOutsideTemp", 40},
+                                                             {"HltHousePressure0", 50},
+                                                             {"HltFlowPressure0", 400}});
         r.tab().PrepHLTestTab(-1);
         QCOMPARE(grid(r)->rowCount(), 1);
         QCOMPARE(cellText(r, 0, 3), QStringLiteral("9"));
@@ -432,11 +437,11 @@ private slots:
     {
         HLRun r;
         QVERIFY(r.start());
-        execSql(r.db(),
-                "INSERT INTO [House Leakage Tests] (ClientId, HltUserID, HltHousePressure0) "
-                "VALUES (?, 'other', 50)",
-                {r.clientId + 100});
-        const int32_t other = r.count("SELECT max(HltID) FROM [House Leakage Tests]");
+        const int32_t other = testsupport::SeededProgram(r.db())
+                                  .houseLeakageTest({{"ClientId", r.clientId + 100},
+                                                     {"HltUserID", QStringLiteral("other")},
+                                                     {"HltHousePressure0", 50}})
+                                  .testId();
         r.tab().PrepHLTestTab(other);
         QCOMPARE(r.form().session.mintCurrentHltID, -1);
         QVERIFY(r.tab().housePressure[0]->text().isEmpty());
@@ -454,7 +459,7 @@ private slots:
         QVERIFY(saved > 0);
         QComboBox* technicians = r.form().home->cmbTechnician;
         execSql(r.db(), "DELETE FROM Technicians WHERE TechName = 'Pat Tester'");
-        execSql(r.db(), "INSERT INTO Technicians (TechName) VALUES ('Robin Other')");
+        testsupport::SeededProgram(r.db()).technician(QStringLiteral("Robin Other"), false);
         r.form().technicians->RefreshTechnician();
         technicians->setCurrentIndex(LocateComboText(technicians, "Robin Other"));
         const QString remembered = GetAppSetting(r.db(), "MRUTechnician");
@@ -480,5 +485,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHLSaveList)
+OSTREL_GUI_TEST_MAIN(TestHLSaveList)
 #include "test_hl_savelist.moc"

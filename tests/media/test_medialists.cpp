@@ -1,4 +1,5 @@
 // The media viewer's lists and imports, end to end on the real window.
+#include "GuiTestMain.h"
 #include "ViewerRun.h"
 
 #include <QFileInfo>
@@ -332,5 +333,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMediaLists)
+OSTREL_GUI_TEST_MAIN(TestMediaLists)
 #include "test_medialists.moc"

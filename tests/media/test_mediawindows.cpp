@@ -1,5 +1,6 @@
 // The windows the media viewer opens: the PDF window and the movie window; and the viewer
 // shown modally for the main form.
+#include "GuiTestMain.h"
 #include "MultimediaCode.h"
 #include "QtDialogs.h"
 #include "ViewerRun.h"
@@ -300,7 +301,8 @@ int main(int argc, char** argv)
         screens.close();
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
     }
-    QApplication app(argc, argv);
+    Application app(argc, argv);
+    testsupport::installProgramErrorSink(app);
     TestMediaWindows test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

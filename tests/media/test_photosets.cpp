@@ -1,4 +1,5 @@
 // Photo sets and the photo browser of the media viewer, end to end on the real window.
+#include "GuiTestMain.h"
 #include "LibraryFiles.h"
 #include "ViewerRun.h"
 #include "frmFullSizePhoto.h"
@@ -446,5 +447,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPhotoSets)
+OSTREL_GUI_TEST_MAIN(TestPhotoSets)
 #include "test_photosets.moc"

@@ -1,5 +1,6 @@
 // Slide shows through the presentation program or the viewer program, and the shut-down that
 // ends them.
+#include "GuiTestMain.h"
 #include "MultimediaCode.h"
 #include "PresentationProgram.h"
 #include "ProcessStarter.h"
@@ -348,5 +349,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSlideShows)
+OSTREL_GUI_TEST_MAIN(TestSlideShows)
 #include "test_slideshows.moc"

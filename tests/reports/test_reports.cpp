@@ -1,9 +1,9 @@
 // The house and technical reports from the real window: the records the builders make for a
 // calculated test, the four layouts on paper, the report windows, printing, and a report
 // asked for before any calculation.
-#include "../platform/report/ReportTestSupport.h"
-#include "ErrorReport.h"
-#include "ReportsKit.h"
+#include "BlowerDoorRun.h"
+#include "GuiTestMain.h"
+#include "ReportTestSupport.h"
 #include "report/ReportLayout.h"
 #include "report/ReportOutput.h"
 #include "report/ReportWindow.h"
@@ -15,7 +15,7 @@
 using reporting::ReportColumns;
 using reportsamples::pdfText;
 using reportsamples::squeezed;
-using namespace reportskit;
+using namespace blowerdoor;
 
 namespace {
 
@@ -181,26 +181,6 @@ bool calculated(MainWindowFixture& run, bool loose)
            enterTest(run.form(), loose ? looseReadings() : tightReadings()) &&
            calculate(run.form());
 }
-
-// Sends the program's unhandled errors to a run for as long as it lives.
-class UnhandledErrors
-{
-public:
-    explicit UnhandledErrors(MainWindowFixture& run)
-    {
-        application()->setUnhandledErrorSink(
-            [&run](const vbrt::Error& e) { reportUnhandledError(*run.state, e); });
-    }
-    ~UnhandledErrors() { application()->setUnhandledErrorSink(failTest); }
-
-    static Application* application() { return static_cast<Application*>(qApp); }
-    static void failTest(const vbrt::Error& e)
-    {
-        QTest::qFail(
-            qPrintable("unhandled error " + QString::number(e.number()) + ": " + e.description()),
-            __FILE__, __LINE__);
-    }
-};
 
 } // namespace
 
@@ -490,7 +470,6 @@ private slots:
     {
         MainWindowFixture run;
         QVERIFY(calculated(run, false));
-        UnhandledErrors errors(run);
         run.dialogs.expectPrint(true, "/nonexistent-folder/report.pdf");
         run.dialogs.expect(MsgResult::OK, "/nonexistent-folder/report.pdf");
         QTest::mouseClick(run.form().hl->cmdHLPrintClientReport, Qt::LeftButton);
@@ -512,7 +491,6 @@ private slots:
         MainWindowFixture run;
         QVERIFY(startWithClient(run));
         QVERIFY(!run.form().mobjHLTest);
-        UnhandledErrors errors(run);
         auto* pressed = run.form().pageHouseLeakage->findChild<QPushButton*>(button);
         QVERIFY(pressed);
         pressed->setEnabled(true);
@@ -527,13 +505,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    app.setUnhandledErrorSink(UnhandledErrors::failTest);
-    TestReports test;
-    return QTest::qExec(&test, argc, argv);
-}
+OSTREL_GUI_TEST_MAIN(TestReports)
 
 #include "test_reports.moc"

@@ -2,7 +2,8 @@
 
 #include "ErrorReport.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QTest>
 
 MainWindowFixture::MainWindowFixture(ScriptedDialogs::OnFailure dialogsMode) : dialogs(dialogsMode)
 {
@@ -33,4 +34,19 @@ bool MainWindowFixture::start()
 void MainWindowFixture::close()
 {
     window->close();
+}
+
+void MainWindowFixture::unhandled(const vbrt::Error& error)
+{
+    m_unhandled << testsupport::describe(error);
+    if (state)
+        reportUnhandledError(*state, error); // as the program's own main does
+    else
+        testsupport::failOnError(error);
+}
+
+bool testsupport::activate(QWidget* window)
+{
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }

@@ -8,6 +8,7 @@
 #include "HouseLeakageTab.h"
 #include "MainWindowFixture.h"
 #include "ReportBuilder.h"
+#include "SeededProgram.h"
 #include "Settings.h"
 #include "Technicians.h"
 #include "ui_ClientSurveyPage.h"
@@ -23,7 +24,7 @@
 
 #include <array>
 
-namespace reportskit {
+namespace blowerdoor {
 
 using platform::MsgResult;
 
@@ -75,13 +76,17 @@ inline bool startWithClient(MainWindowFixture& run,
         return false;
     frmHVACMain& form = run.form();
     const QSqlDatabase& db = run.state->gcnnUser;
-    execSql(db, "INSERT INTO Technicians (TechName) VALUES (?)", {"Daniel Reyes"});
-    execSql(db,
-            "INSERT INTO Clients (ClientName, ClientAddress, ClientCity, ClientState, "
-            "HltLivingArea, HltStories, StoriesText, HltAverageCeilingHeight, HltBedrooms, ZoneID) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            {clientName, "1452 Juniper Ridge Road", "Chicago", "IL", 1850, 2, "2 Stories", 8.5, 3,
-             "57"});
+    testsupport::SeededProgram(db)
+        .technician(QStringLiteral("Daniel Reyes"), false)
+        .client(clientName, {{"ClientAddress", QStringLiteral("1452 Juniper Ridge Road")},
+                             {"ClientCity", QStringLiteral("Chicago")},
+                             {"ClientState", QStringLiteral("IL")},
+                             {"HltLivingArea", 1850},
+                             {"HltStories", 2},
+                             {"StoriesText", QStringLiteral("2 Stories")},
+                             {"HltAverageCeilingHeight", 8.5},
+                             {"HltBedrooms", 3},
+                             {"ZoneID", QStringLiteral("57")}});
     SaveAppSetting(db, "CompanyName", "Smith && Sons Home Performance");
     SaveAppSetting(db, "CompanyLocation", "Loveland, Colorado");
     form.technicians->RefreshTechnician();
@@ -128,4 +133,4 @@ inline bool calculate(frmHVACMain& form)
            !form.hl->txtActualLeakage->text().isEmpty();
 }
 
-} // namespace reportskit
+} // namespace blowerdoor

@@ -1,19 +1,20 @@
 #pragma once
 
-// Driving the client pages of a whole program run: activating the window, typing into boxes
-// and leaving them, seeding rows, restarting on the same folder and answering modal windows.
+// Driving a whole program run as a user does: typing into boxes and leaving them, choosing the
+// technician and the client, showing pages, restarting on the same folder and answering modal
+// windows.
 
 #include "ClientRecords.h"
 #include "Database.h"
 #include "MainWindowFixture.h"
 #include "Pages.h"
+#include "SeededProgram.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_HomePage.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTabWidget>
@@ -24,20 +25,14 @@
 #include <initializer_list>
 #include <memory>
 
-namespace clientskit {
+namespace driving {
 
 using platform::MsgResult;
-
-inline bool activate(QWidget* window)
-{
-    window->activateWindow();
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
-}
 
 // Starts the run and makes its window the active one, so that focus moves run the checks.
 inline bool startActive(MainWindowFixture& run)
 {
-    return run.start() && activate(run.window.get());
+    return run.start() && run.activate();
 }
 
 // Closes the program and starts it again on the same folder with the same dialogs script.
@@ -112,24 +107,19 @@ inline QString shownPage(const frmHVACMain& form)
     return form.tabMain->tabText(form.tabMain->currentIndex());
 }
 
-inline int32_t insertClient(const QSqlDatabase& db, const QString& name,
-                            std::initializer_list<std::pair<QString, QVariant>> fields = {})
+// The index of the page with this caption; -1 when there is none.
+inline int pageIndex(const frmHVACMain& form, const QString& caption)
 {
-    QStringList columns{QStringLiteral("ClientName")};
-    QStringList marks{QStringLiteral("?")};
-    QSqlQuery q(db);
-    for (const auto& f : fields) {
-        columns << f.first;
-        marks << QStringLiteral("?");
-    }
-    q.prepare(QStringLiteral("INSERT INTO Clients (%1) VALUES (%2)")
-                  .arg(columns.join(','), marks.join(',')));
-    q.addBindValue(name);
-    for (const auto& f : fields)
-        q.addBindValue(f.second);
-    if (!q.exec())
-        qFatal("insertClient: %s", qPrintable(q.lastError().text()));
-    return q.lastInsertId().toInt();
+    for (int i = 0; i < form.tabMain->count(); ++i)
+        if (form.tabMain->tabText(i) == caption)
+            return i;
+    return -1;
+}
+
+inline int32_t insertClient(const QSqlDatabase& db, const QString& name,
+                            const testsupport::Fields& fields = {})
+{
+    return testsupport::SeededProgram(db).client(name, fields).clientId();
 }
 
 inline QSqlRecord clientRow(const QSqlDatabase& db, int32_t clientId)
@@ -170,4 +160,4 @@ template <typename W> void whenModal(std::function<void(W&)> body, bool* ran = n
     });
 }
 
-} // namespace clientskit
+} // namespace driving
