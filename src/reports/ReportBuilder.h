@@ -23,8 +23,6 @@ class ReportWindow;
 class ReportBuilder : public QObject
 {
 public:
-    using ReportColumns = reporting::ReportColumns;
-
     static constexpr int ShowReport = 0;
     static constexpr int PrintReport = 1;
 
