@@ -1,11 +1,12 @@
-// The calculation: checks the entries, hands them to the form's HouseLeakageTest and reads the
-// results back into the page.
+// The calculation: checks the entries, hands them to the form's HouseLeakageTest, keeps what it
+// computed as the results snapshot and shows it on the page.
 #include "HouseLeakageTab.h"
 
 #include "DatabaseAction.h"
 #include "DatabaseError.h"
 #include "Dialogs.h"
 #include "ErrorReport.h"
+#include "HLResultsSnapshot.h"
 #include "HouseLeakageTest.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
@@ -117,20 +118,21 @@ bool HouseLeakageTab::HLCalculate(bool showMessages)
     ClearHLResults();
     if (!ValidateHLInputs(showMessages))
         return false;
-    hl::DatasetMap map;
-    bool pointWarning = false;
-    if (!prepareCalculation(showMessages, map, pointWarning)) {
+    std::shared_ptr<const HLResultsSnapshot> results;
+    if (!prepareCalculation(showMessages, results)) {
         ClearHLResults();
         return false;
     }
-    if (!readResults(showMessages)) {
+    if (!readResults(showMessages, *results)) {
         ClearHLResults();
         return false;
     }
+    m_results = std::move(results);
     return true;
 }
 
-bool HouseLeakageTab::prepareCalculation(bool showMessages, hl::DatasetMap& map, bool& pointWarning)
+bool HouseLeakageTab::prepareCalculation(bool showMessages,
+                                         std::shared_ptr<const HLResultsSnapshot>& results)
 {
     Session::Filling filling(m_form.session);
     auto& ui = *m_form.hl;
@@ -174,19 +176,22 @@ bool HouseLeakageTab::prepareCalculation(bool showMessages, hl::DatasetMap& map,
                     rows[i].flow2 = value(flowPressure2[i]);
             }
         }
-        map = hl::feedDatasets(test, rows, singlePoint, kind);
+        const hl::DatasetMap map = hl::feedDatasets(test, rows, singlePoint, kind);
+        // Every figure at once, while the test holds exactly these inputs; a figure the test
+        // cannot compute keeps its error and raises it where it is read.
+        results =
+            std::make_shared<const HLResultsSnapshot>(HLResultsSnapshot::capture(test, map.count));
+        const auto& datasets = results->datasets();
         if (kind != hl::RangeKind::MeasuredDirectly) {
-            for (int d = 0; d < map.count; ++d) {
-                test.setCurrentDataset(int16_t(d));
+            for (int d = 0; d < map.count; ++d)
                 testFlow[size_t(map.row[size_t(d)])]->setText(
-                    vbrt::format(test.TestFlow(), "#,##0"));
-            }
+                    vbrt::format(datasets[size_t(d)].testFlow.value(), "#,##0"));
         }
 
+        bool pointWarning = false;
         for (int d = 0; d < map.count; ++d) {
             const int row = map.row[size_t(d)];
-            test.setCurrentDataset(int16_t(d));
-            const float error = test.ErrorPercentage();
+            const float error = datasets[size_t(d)].errorPercentage.value();
             testError[size_t(row)]->setText(vbrt::format(error, singlePoint ? "#,##0.0" : "##0.0"));
             // A point off by more than 5 per cent either way is one to measure again.
             const bool offLine = vbrt::gt(std::fabs(error), 5.0);
@@ -218,24 +223,23 @@ bool HouseLeakageTab::prepareCalculation(bool showMessages, hl::DatasetMap& map,
     }
 }
 
-bool HouseLeakageTab::readResults(bool showMessages)
+bool HouseLeakageTab::readResults(bool showMessages, const HLResultsSnapshot& results)
 {
     Session::Filling filling(m_form.session);
     auto& ui = *m_form.hl;
     try {
-        HouseLeakageTest& test = *m_form.mobjHLTest;
-        const float measured = test.MeasuredLeakageSqIn();
+        const float measured = results.MeasuredLeakageSqIn();
         ui.txtActualLeakage->setText(vbrt::format(vbrt::single(measured / 144.0), "#,##0.0"));
         ui.txtOptimumLeakage->setText(
-            vbrt::format(vbrt::single(test.OptimumLeakageSqIn() / 144.0), "#,##0.0"));
+            vbrt::format(vbrt::single(results.OptimumLeakageSqIn() / 144.0), "#,##0.0"));
         ui.txtActualLeakageCrack->setText(
             vbrt::format(vbrt::single(measured * 2.0 / 12.0), "#,##0.0"));
         ui.txtEstimatedAirChanges->setText(
-            vbrt::format(test.EstimatedAirChangesDaily(), "#,##0.0"));
-        ui.txtOptimumAirChanges->setText(vbrt::format(test.OptimumAirChangesDaily(), "#,##0.0"));
+            vbrt::format(results.EstimatedAirChangesDaily(), "#,##0.0"));
+        ui.txtOptimumAirChanges->setText(vbrt::format(results.OptimumAirChangesDaily(), "#,##0.0"));
 
         // The explanation names 0.40, but 0.45 is the bound; the next line calls 0.45 fair.
-        const float n = test.N();
+        const float n = results.N();
         if (showMessages && (vbrt::lt(n, 0.45) || vbrt::gt(n, 1.1)))
             warn(QStringLiteral("ERROR CHECK!  N Value (") + vbrt::format(n, "#,##0.00") +
                  QStringLiteral(") Out of Bounds.") + Crlf +
@@ -248,7 +252,7 @@ bool HouseLeakageTab::readResults(bool showMessages)
                  QStringLiteral("On a leaky building, an N value as low as 0.45 is not too "
                                 "unreasonable given the error tolerances.  More data would help, "
                                 "especially at higher House Pressures."));
-        const float correlation = test.CorrelationCoefficient();
+        const float correlation = results.CorrelationCoefficient();
         if (showMessages && vbrt::lt(correlation, 0.99))
             warn(
                 QStringLiteral("ERROR CHECK!  Correlation Coefficient (") +

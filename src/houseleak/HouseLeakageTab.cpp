@@ -1,5 +1,6 @@
 #include "HouseLeakageTab.h"
 
+#include "HLResultsSnapshot.h"
 #include "HouseLeakageTest.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
@@ -112,6 +113,7 @@ void HouseLeakageTab::ClearHLResults()
 {
     Session::Filling filling(m_form.session);
     m_resultsCalculated = false;
+    m_results.reset();
     auto& ui = *m_form.hl;
     for (QLineEdit* box : {ui.txtActualLeakage, ui.txtOptimumLeakage, ui.txtActualLeakageCrack,
                            ui.txtEstimatedAirChanges, ui.txtOptimumAirChanges})

@@ -8,8 +8,10 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class frmHVACMain;
+class HLResultsSnapshot;
 class HouseLeakageTest;
 class QLabel;
 class QLineEdit;
@@ -20,8 +22,9 @@ class QWidget;
 // The House Leakage Test page: blower models and ranges, data sets, calculation, saving, list.
 //
 // The page's result boxes (txtActualLeakage ... txtOptimumAirChanges, atxtHLTestFlow_i,
-// atxtHLTestError_i) and the form's mobjHLTest hold the last calculation while
-// resultsCalculated() is true; any change of an input clears them.
+// atxtHLTestError_i) and results() hold the last calculation while resultsCalculated() is
+// true; any change of an input clears them. The form's mobjHLTest is the object the last
+// calculation was made with.
 class HouseLeakageTab : public QObject, public PageBehaviour
 {
 public:
@@ -59,13 +62,16 @@ public:
     void cmdHLCalculate_Click();
     bool HLCalculate(bool showMessages);
     bool ValidateHLInputs(bool showMessages);
-    // True while the result boxes and mobjHLTest hold a calculation of the inputs shown.
+    // True while the result boxes and results() hold a calculation of the inputs shown.
     bool resultsCalculated() const { return m_resultsCalculated; }
+    // The last calculation's inputs and figures; null before a calculation and once the
+    // results are cleared.
+    std::shared_ptr<const HLResultsSnapshot> results() const { return m_results; }
 
     // --- Field checks ----------------------------------------------------------------------------
     void cmbHLTestType_Validate(bool& cancel);
     void cmbHLStories_Validate(bool& cancel);
-    // Empties the results and disables the buttons that need them.
+    // Empties the results, drops their snapshot and disables the buttons that need them.
     void ClearHLResults();
 
     // --- Test list -------------------------------------------------------------------------------
@@ -114,8 +120,8 @@ private:
     bool refuse(QWidget* box, const QString& message, bool showMessages);
 
     // Calculation.
-    bool prepareCalculation(bool showMessages, hl::DatasetMap& map, bool& pointWarning);
-    bool readResults(bool showMessages);
+    bool prepareCalculation(bool showMessages, std::shared_ptr<const HLResultsSnapshot>& results);
+    bool readResults(bool showMessages, const HLResultsSnapshot& results);
     void markPointError(int dataset, bool marked);
     void warn(const QString& text);
 
@@ -126,4 +132,5 @@ private:
     frmHVACMain& m_form;
     QTableWidget* m_grid = nullptr;
     bool m_resultsCalculated = false;
+    std::shared_ptr<const HLResultsSnapshot> m_results;
 };

@@ -5,7 +5,10 @@
 #include "DatabaseAction.h"
 #include "DatabaseError.h"
 #include "Dialogs.h"
+#include "HLResultsSnapshot.h"
+#include "HouseLeakageTab.h"
 #include "HouseLeakageTest.h"
+#include "ListFunctions.h"
 #include "ProgramState.h"
 #include "WaitCursor.h"
 #include "frmHVACMain.h"
@@ -19,6 +22,8 @@
 #include "vbformat.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 // The layouts live in this static library's resources, which must be registered by hand.
@@ -56,8 +61,7 @@ private:
 
 } // namespace
 
-ReportBuilder::ReportBuilder(frmHVACMain& form)
-    : m_form(form), m_noTest(std::make_unique<HouseLeakageTest>())
+ReportBuilder::ReportBuilder(frmHVACMain& form) : m_form(form)
 {
     registerLayoutResources();
     auto& ui = *m_form.hl;
@@ -82,53 +86,72 @@ QString ReportBuilder::layoutResource(const QString& layout)
     return QStringLiteral(":/layouts/") + layout + QStringLiteral(".json");
 }
 
-HouseLeakageTest& ReportBuilder::currentTest()
-{
-    return m_form.mobjHLTest ? *m_form.mobjHLTest : *m_noTest;
-}
-
-ReportBuilder::ReportColumns ReportBuilder::headerColumns(const QString& kind)
+reporting::ReportHeader ReportBuilder::reportHeader() const
 {
     const auto& survey = *m_form.survey;
     const auto& hl = *m_form.hl;
-    return {
-        {QStringLiteral("Title"),
-         kind + QStringLiteral(" House Leakage Test Report #") + hl.txtHLTestNum->text()},
-        {QStringLiteral("ClientInfo"),
-         reporting::joined({survey.txtClientName->text(), survey.txtClientStreet->text(),
-                            survey.cmbClientCity->currentText(),
-                            survey.cmbClientState->currentText()})},
-        {QStringLiteral("TechInfo"),
-         reporting::techInfo(m_form.state.gcnnUser, m_form.home->cmbTechnician->currentText())},
-        {QStringLiteral("TestDate"),
-         vbrt::formatDate(hl.txtHLTestDateTime->text(), "MMMM D, YYYY")},
-    };
+    reporting::ReportHeader h;
+    h.testNumber = hl.txtHLTestNum->text();
+    h.clientInfo = reporting::joined({survey.txtClientName->text(), survey.txtClientStreet->text(),
+                                      survey.cmbClientCity->currentText(),
+                                      survey.cmbClientState->currentText()});
+    h.techInfo =
+        reporting::techInfo(m_form.state.gcnnUser, m_form.home->cmbTechnician->currentText());
+    h.testDate = hl.txtHLTestDateTime->text();
+
+    h.livingArea = survey.txtHLLivingArea->text();
+    h.stories = survey.cmbHLStories->currentText();
+    h.bedrooms = survey.txtHLBedrooms->text();
+    h.ceilingHeight = survey.txtHLCeilingHeight->text();
+    h.windExposure = hl.cmbHLWindFactor->currentText();
+    h.windExposureCode = ComboData(hl.cmbHLWindFactor);
+    h.climateCity = m_form.session.mstrClimateCity();
+    h.climateLblZone = m_form.session.mstrClimateLBLZone();
+    h.insideTemp = hl.txtHLInsideTemp->text();
+    h.outsideTemp = hl.txtHLOutsideTemp->text();
+    h.testDirection = hl.cmbHLTestDirection2->currentText();
+    h.range = hl.cmbHLRange->currentText();
+    const HouseLeakageTab& page = *m_form.houseLeakage;
+    for (size_t i = 0; i < h.housePressure.size(); ++i) {
+        h.housePressure[i] = page.housePressure[i]->text();
+        h.flowPressure[i] = page.flowPressure[i]->text();
+        h.testFlow[i] = page.testFlow[i]->text();
+        h.testError[i] = page.testError[i]->text();
+    }
+    return h;
+}
+
+reporting::ReportContent ReportBuilder::reportOf(MakeReport make) const
+{
+    const reporting::ReportHeader header = reportHeader();
+    if (const auto results = m_form.houseLeakage->results())
+        return make(*results, header);
+    HouseLeakageTest never;
+    return make(HLResultsSnapshot::capture(never, 0), header);
+}
+
+BuiltReport ReportBuilder::build(MakeReport make)
+{
+    return reporting::buildReport(m_form.state.gcnnUser, reportOf(make));
 }
 
 BuiltReport ReportBuilder::BuildHouseReport()
 {
-    BuiltReport report;
-    const ReportColumns columns = houseReportColumns(&report.layout);
-    report.row = reporting::openReportRecord(m_form.state.gcnnUser, columns);
-    return report;
+    return build(&reporting::houseReport);
 }
 
 BuiltReport ReportBuilder::BuildTechnicalReport()
 {
-    BuiltReport report;
-    const ReportColumns columns = technicalReportColumns(&report.layout);
-    report.row = reporting::openReportRecord(m_form.state.gcnnUser, columns);
-    return report;
+    return build(&reporting::technicalReport);
 }
 
-std::optional<ReportBuilder::ReportColumns>
-ReportBuilder::computedColumns(const std::function<ReportColumns()>& columns)
+std::optional<reporting::ReportContent> ReportBuilder::computedReport(MakeReport make)
 {
-    // Before any calculation the buttons are off: asking then is the program's own fault.
-    if (!m_form.mobjHLTest)
-        return columns();
+    // With no results the buttons are off: asking then is the program's own fault.
+    if (!m_form.houseLeakage->results())
+        return reportOf(make);
     try {
-        return columns();
+        return reportOf(make);
     } catch (const DatabaseError&) {
         throw; // the database action tells it
     } catch (const vbrt::Error& e) {
@@ -147,25 +170,25 @@ ReportBuilder::computedColumns(const std::function<ReportColumns()>& columns)
 
 void ReportBuilder::CreateHouseReport(int mode)
 {
-    create(mode, &ReportBuilder::houseReportColumns);
+    create(mode, &reporting::houseReport);
 }
 
 void ReportBuilder::CreateTechnicalReport(int mode)
 {
-    create(mode, &ReportBuilder::technicalReportColumns);
+    create(mode, &reporting::technicalReport);
 }
 
-void ReportBuilder::create(int mode, ReportColumns (ReportBuilder::*columnsOf)(QString*))
+void ReportBuilder::create(int mode, MakeReport make)
 {
     BuiltReport report;
-    std::optional<ReportColumns> columns;
+    std::optional<reporting::ReportContent> content;
     const bool read = runDatabaseAction(
         m_form.state, DbAccess::Read, QStringLiteral("The report could not be made."), [&] {
-            columns = computedColumns([&] { return (this->*columnsOf)(&report.layout); });
-            if (columns)
-                report.row = reporting::openReportRecord(m_form.state.gcnnUser, *columns);
+            content = computedReport(make);
+            if (content)
+                report = reporting::buildReport(m_form.state.gcnnUser, *content);
         });
-    if (read && columns)
+    if (read && content)
         present(report, mode);
 }
 

@@ -1,40 +1,28 @@
 #pragma once
 
-#include "ReportColumns.h"
+#include "HouseLeakageReports.h"
 
 #include <QHash>
 #include <QObject>
 #include <QPointer>
-#include <QSqlRecord>
 #include <QString>
 
-#include <functional>
-#include <memory>
 #include <optional>
 
 class frmHVACMain;
-class HouseLeakageTest;
+class HLResultsSnapshot;
 
 namespace platform {
 class ReportWindow;
 }
 
-// A report ready to show: which layout, and the one-row record its boxes are bound to.
-struct BuiltReport
-{
-    QString layout; // "drpTightHouse", "drpLooseHouse", "drpTightTechnical", "drpLooseTechnical"
-    QSqlRecord row;
-};
-
-// The house and technical reports of the House Leakage Test page. Each builder reads the page
-// and the form's house leakage test as the last calculation left them, makes the one-row
-// record on gcnnUser and shows it (mode 0, in a window of its own) or prints it (mode 1,
-// through the print dialog). Asked for before a calculation, the test raises its own error.
+// The house and technical reports of the House Leakage Test page. Each takes the results
+// snapshot of the last calculation and the header the pages show now, makes the one-row record
+// on gcnnUser and shows it (mode 0, in a window of its own) or prints it (mode 1, through the
+// print dialog). Asked for with no results standing, the first figure raises the test's error.
 class ReportBuilder : public QObject
 {
 public:
-    using ReportColumns = reporting::ReportColumns;
-
     static constexpr int ShowReport = 0;
     static constexpr int PrintReport = 1;
 
@@ -50,12 +38,14 @@ public:
     void cmdHLViewTechReport_Click();
     void cmdHLPrintTechReport_Click();
 
-    // The columns of each report, in their order, as the page and the test stand now.
-    ReportColumns houseReportColumns(QString* layout = nullptr);
-    ReportColumns technicalReportColumns(QString* layout = nullptr);
-    // The same opened as a record on gcnnUser.
+    // Each report of the results and the pages as they stand now, opened as a record on
+    // gcnnUser.
     BuiltReport BuildHouseReport();
     BuiltReport BuildTechnicalReport();
+
+    // The texts the reports print around the figures, read from the pages and the current
+    // climate.
+    reporting::ReportHeader reportHeader() const;
 
     // The on-screen window of a layout while it is open, else null.
     platform::ReportWindow* reportWindow(const QString& layout) const;
@@ -70,18 +60,20 @@ public:
         "check them and calculate the test again.");
 
 private:
-    // Builds a report's record from its columns and shows (mode 0) or prints (mode 1) it.
-    void create(int mode, ReportColumns (ReportBuilder::*columnsOf)(QString*));
+    using MakeReport = reporting::ReportContent (*)(const HLResultsSnapshot&,
+                                                    const reporting::ReportHeader&);
+
+    // Makes a report's record and shows (mode 0) or prints (mode 1) it.
+    void create(int mode, MakeReport make);
     void present(const BuiltReport& report, int mode);
-    // The columns, or none after telling the user that they cannot be computed.
-    std::optional<ReportColumns> computedColumns(const std::function<ReportColumns()>& columns);
-    // The form's test; before any calculation an empty one, so that reading a result raises
-    // the test's own error.
-    HouseLeakageTest& currentTest();
-    ReportColumns headerColumns(const QString& kind);
+    // The report, or none after telling the user that its figures cannot be computed.
+    std::optional<reporting::ReportContent> computedReport(MakeReport make);
+    // The report of the standing results; with none, of results that were never calculated,
+    // so that the first figure raises the test's own error.
+    reporting::ReportContent reportOf(MakeReport make) const;
+    BuiltReport build(MakeReport make);
 
     frmHVACMain& m_form;
-    std::unique_ptr<HouseLeakageTest> m_noTest;
     // One shared window per layout, as each layout had one instance.
     QHash<QString, QPointer<platform::ReportWindow>> m_windows;
 };

@@ -1,30 +1,20 @@
 // The technician's report: the test's inputs, every computed figure, humidification needs
 // and duct leakage limits.
-#include "ReportBuilder.h"
+#include "HouseLeakageReports.h"
 
-#include "HouseLeakageTest.h"
-#include "ListFunctions.h"
-#include "frmHVACMain.h"
-#include "ui_ClientSurveyPage.h"
-#include "ui_HouseLeakagePage.h"
+#include "HLResultsSnapshot.h"
 #include "vbformat.h"
 #include "vbmath.h"
 
-#include <QLineEdit>
-
-#include <array>
+namespace reporting {
 
 namespace {
 
-using reporting::ReportColumns;
-
-// The six boxes of one column of the data-set grid.
-using Row = std::array<const QLineEdit*, 6>;
-
-void appendRow(ReportColumns& c, const QString& alias, const Row& boxes)
+// One column of the data-set grid, rows 0 to 5.
+void appendRow(ReportColumns& c, const QString& alias, const std::array<QString, 6>& texts)
 {
-    for (size_t i = 0; i < boxes.size(); ++i)
-        c.append({alias + QString::number(i), boxes[i]->text()});
+    for (size_t i = 0; i < texts.size(); ++i)
+        c.append({alias + QString::number(i), texts[i]});
 }
 
 QString leakageArea(float sqIn)
@@ -44,30 +34,27 @@ QString seasonRate(const QString& season, float hourly, double factor, float vol
 
 } // namespace
 
-ReportBuilder::ReportColumns ReportBuilder::technicalReportColumns(QString* layout)
+ReportContent technicalReport(const HLResultsSnapshot& results, const ReportHeader& header)
 {
-    HouseLeakageTest& test = currentTest();
-    const auto& hl = *m_form.hl;
-    const auto& survey = *m_form.survey;
-
-    const float measured = test.MeasuredLeakageSqIn();
-    const float optimum = test.OptimumLeakageSqIn();
-    const bool tight = reporting::isTightHouse(measured, optimum);
-    if (layout)
-        *layout = tight ? QStringLiteral("drpTightTechnical") : QStringLiteral("drpLooseTechnical");
-    const float volume = test.HouseVolumeCF();
-    const float ceiling = test.AverageCeilingHeightFt();
-    const float bedrooms = test.Bedrooms();
-    const float c = test.CvalCfm();
+    const float measured = results.MeasuredLeakageSqIn();
+    const float optimum = results.OptimumLeakageSqIn();
+    const bool tight = isTightHouse(measured, optimum);
+    ReportContent report;
+    report.layout =
+        tight ? QStringLiteral("drpTightTechnical") : QStringLiteral("drpLooseTechnical");
+    const float volume = results.HouseVolumeCF();
+    const float ceiling = results.inputs().averageCeilingHeightFt;
+    const float bedrooms = results.inputs().bedrooms;
+    const float c = results.CvalCfm();
     const float floorArea = vbrt::single(vbrt::div(volume, ceiling));
 
-    ReportColumns cols = headerColumns(tight ? QStringLiteral("Tight") : QStringLiteral("Loose"));
+    ReportColumns& cols = report.columns;
+    cols = headerColumns(header, tight ? QStringLiteral("Tight") : QStringLiteral("Loose"));
     cols += ReportColumns{
-        {QStringLiteral("LivingArea"),
-         survey.txtHLLivingArea->text() + QStringLiteral(" square feet on ") +
-             survey.cmbHLStories->currentText() + QStringLiteral("; ") +
-             survey.txtHLBedrooms->text() + QStringLiteral(" Bedrooms; ") +
-             survey.txtHLCeilingHeight->text() + QStringLiteral(" ft Avg. Ceiling Height")},
+        {QStringLiteral("LivingArea"), header.livingArea + QStringLiteral(" square feet on ") +
+                                           header.stories + QStringLiteral("; ") + header.bedrooms +
+                                           QStringLiteral(" Bedrooms; ") + header.ceilingHeight +
+                                           QStringLiteral(" ft Avg. Ceiling Height")},
         // The length of a crack half an inch high with the measured area.
         {QStringLiteral("CrackLeakage"),
          vbrt::format(vbrt::single(measured * 2.0 / 12.0), "#,##0") +
@@ -80,55 +67,41 @@ ReportBuilder::ReportColumns ReportBuilder::technicalReportColumns(QString* layo
          QStringLiteral("(assumes ") + vbrt::format(double(floorArea) * 0.02, "#,##0") +
              QStringLiteral(" cfm is also provided by building leakage)")},
     };
+    // None, 50, 100, 200 and 300 cfm added.
+    static const std::array<QString, HLResultsSnapshot::HumidSteps> steps{
+        QStringLiteral("None"), QStringLiteral("50"), QStringLiteral("100"), QStringLiteral("200"),
+        QStringLiteral("300")};
     const QString gallons = QStringLiteral(" gallons/day");
-    cols += ReportColumns{
-        {QStringLiteral("WinterNone"), "+" + test.WinterHumidRequirement_None() + gallons},
-        {QStringLiteral("Winter50"), "+" + test.WinterHumidRequirement_50() + gallons},
-        {QStringLiteral("Winter100"), "+" + test.WinterHumidRequirement_100() + gallons},
-        {QStringLiteral("Winter200"), "+" + test.WinterHumidRequirement_200() + gallons},
-        {QStringLiteral("Winter300"), "+" + test.WinterHumidRequirement_300() + gallons},
-        {QStringLiteral("SummerNone"), "-" + test.SummerHumidRequirement_None() + gallons},
-        {QStringLiteral("Summer50"), "-" + test.SummerHumidRequirement_50() + gallons},
-        {QStringLiteral("Summer100"), "-" + test.SummerHumidRequirement_100() + gallons},
-        {QStringLiteral("Summer200"), "-" + test.SummerHumidRequirement_200() + gallons},
-        {QStringLiteral("Summer300"), "-" + test.SummerHumidRequirement_300() + gallons},
-    };
-    const QString range = hl.cmbHLRange->currentText();
+    for (int i = 0; i < HLResultsSnapshot::HumidSteps; ++i)
+        cols.append({QStringLiteral("Winter") + steps[size_t(i)],
+                     "+" + results.WinterHumidRequirement(i) + gallons});
+    for (int i = 0; i < HLResultsSnapshot::HumidSteps; ++i)
+        cols.append({QStringLiteral("Summer") + steps[size_t(i)],
+                     "-" + results.SummerHumidRequirement(i) + gallons});
     cols += ReportColumns{
         {QStringLiteral("WindShielding"),
-         hl.cmbHLWindFactor->currentText() + QStringLiteral(" (Wind Shielding Factor:  ") +
-             reporting::windShieldingFactorText(ComboData(hl.cmbHLWindFactor)) +
-             QStringLiteral(")")},
-        {QStringLiteral("Climate"), m_form.session.mstrClimateCity() +
-                                        QStringLiteral(" (LBL Climate Zone:  ") +
-                                        m_form.session.mstrClimateLBLZone() + QStringLiteral(")")},
-        {QStringLiteral("TempDirection"), QStringLiteral("Inside = ") + hl.txtHLInsideTemp->text() +
-                                              QStringLiteral("°F, Outside = ") +
-                                              hl.txtHLOutsideTemp->text() + QStringLiteral("°F, ") +
-                                              hl.cmbHLTestDirection2->currentText()},
-        {QStringLiteral("Range"), range},
+         header.windExposure + QStringLiteral(" (Wind Shielding Factor:  ") +
+             windShieldingFactorText(header.windExposureCode) + QStringLiteral(")")},
+        {QStringLiteral("Climate"), header.climateCity + QStringLiteral(" (LBL Climate Zone:  ") +
+                                        header.climateLblZone + QStringLiteral(")")},
+        {QStringLiteral("TempDirection"),
+         QStringLiteral("Inside = ") + header.insideTemp + QStringLiteral("°F, Outside = ") +
+             header.outsideTemp + QStringLiteral("°F, ") + header.testDirection},
+        {QStringLiteral("Range"), header.range},
         {QStringLiteral("TestData"),
-         hl.atxtHLHousePressure_0->text() + QStringLiteral(" pa House Pressure, ") +
-             hl.atxtHLFlowPressure_0->text() + QStringLiteral(" pa Flow Pressure on ") + range +
-             QStringLiteral(", ") + hl.atxtHLTestFlow_0->text() + QStringLiteral(" CFM")},
+         header.housePressure[0] + QStringLiteral(" pa House Pressure, ") + header.flowPressure[0] +
+             QStringLiteral(" pa Flow Pressure on ") + header.range + QStringLiteral(", ") +
+             header.testFlow[0] + QStringLiteral(" CFM")},
     };
-    appendRow(cols, QStringLiteral("HltHousePressure"),
-              {hl.atxtHLHousePressure_0, hl.atxtHLHousePressure_1, hl.atxtHLHousePressure_2,
-               hl.atxtHLHousePressure_3, hl.atxtHLHousePressure_4, hl.atxtHLHousePressure_5});
-    appendRow(cols, QStringLiteral("HltFlowPressure"),
-              {hl.atxtHLFlowPressure_0, hl.atxtHLFlowPressure_1, hl.atxtHLFlowPressure_2,
-               hl.atxtHLFlowPressure_3, hl.atxtHLFlowPressure_4, hl.atxtHLFlowPressure_5});
-    appendRow(cols, QStringLiteral("HltTestFlow"),
-              {hl.atxtHLTestFlow_0, hl.atxtHLTestFlow_1, hl.atxtHLTestFlow_2, hl.atxtHLTestFlow_3,
-               hl.atxtHLTestFlow_4, hl.atxtHLTestFlow_5});
-    appendRow(cols, QStringLiteral("HltTestError"),
-              {hl.atxtHLTestError_0, hl.atxtHLTestError_1, hl.atxtHLTestError_2,
-               hl.atxtHLTestError_3, hl.atxtHLTestError_4, hl.atxtHLTestError_5});
+    appendRow(cols, QStringLiteral("HltHousePressure"), header.housePressure);
+    appendRow(cols, QStringLiteral("HltFlowPressure"), header.flowPressure);
+    appendRow(cols, QStringLiteral("HltTestFlow"), header.testFlow);
+    appendRow(cols, QStringLiteral("HltTestError"), header.testError);
 
-    const float daily = test.EstimatedAirChangesDaily();
-    const float hourly = test.EstimatedAirChangesHourly();
-    const float cfm50 = test.CFM50();
-    const int32_t livingArea = test.LivingAreaSqFt();
+    const float daily = results.EstimatedAirChangesDaily();
+    const float hourly = results.EstimatedAirChangesHourly();
+    const float cfm50 = results.CFM50();
+    const int32_t livingArea = results.inputs().livingAreaSqFt;
     cols += ReportColumns{
         {QStringLiteral("OptimumLeakage"), leakageArea(optimum)},
         {QStringLiteral("MeasuredLeakage"), leakageArea(measured)},
@@ -137,7 +110,7 @@ ReportBuilder::ReportColumns ReportBuilder::technicalReportColumns(QString* layo
              QStringLiteral(" square inches can be sealed before reaching the Optimum Leakage "
                             "Area.")},
         {QStringLiteral("BoosterVentilation"),
-         reporting::boosterVentilationText(test.BoosterVentilationNeededDaily())},
+         boosterVentilationText(results.BoosterVentilationNeededDaily())},
         {QStringLiteral("AverageAirChanges"),
          vbrt::format(daily, "#0.00") + QStringLiteral(" per day, ") +
              vbrt::format(vbrt::single(daily / 24.0), "#0.00") + QStringLiteral(" per hour")},
@@ -152,11 +125,11 @@ ReportBuilder::ReportColumns ReportBuilder::technicalReportColumns(QString* layo
              vbrt::format(vbrt::single(vbrt::div(cfm50 * 60.0, volume)), "#,##0.000")},
         {QStringLiteral("Correlation"),
          QStringLiteral("Correlation = ") +
-             vbrt::format(vbrt::single(test.CorrelationCoefficient() * 100.0), "#,##0.00") +
+             vbrt::format(vbrt::single(results.CorrelationCoefficient() * 100.0), "#,##0.00") +
              QStringLiteral("%")},
         {QStringLiteral("C"), QStringLiteral("(C = ") + vbrt::format(c, "#,##0")},
         {QStringLiteral("N"),
-         QStringLiteral("N = ") + vbrt::format(test.N(), "0.000") + QStringLiteral(")")},
+         QStringLiteral("N = ") + vbrt::format(results.N(), "0.000") + QStringLiteral(")")},
         // 3% of the floor area in cfm at 25 Pa, and the leakage area that lets it through.
         {QStringLiteral("MaxDuctLeakage"),
          QStringLiteral("Or, if there is no air conditioning, ") +
@@ -170,5 +143,7 @@ ReportBuilder::ReportColumns ReportBuilder::technicalReportColumns(QString* layo
         cols.append({QStringLiteral("AirflowRequired%1pa").arg(n),
                      vbrt::format(double(c) * vbrt::pow(n, 0.65), "#,##0") +
                          QStringLiteral(" cfm = ") + QString::number(n) + QStringLiteral(" pa")});
-    return cols;
+    return report;
 }
+
+} // namespace reporting

@@ -4,6 +4,7 @@
 #include "BlowerDoorRun.h"
 #include "GuiTestMain.h"
 #include "ReportTestSupport.h"
+#include "HLResultsSnapshot.h"
 #include "report/ReportLayout.h"
 #include "report/ReportOutput.h"
 #include "report/ReportWindow.h"
@@ -476,6 +477,35 @@ private slots:
         VERIFY_DIALOGS_DONE(run.dialogs);
         QCOMPARE(run.dialogs.lastBox().icon, platform::MsgIcon::Critical);
         QVERIFY(!run.programEnded());
+    }
+
+    // A changed input drops the results snapshot, so no report reaches figures of inputs that
+    // are gone; a snapshot already taken stays as it was.
+    void clearingTheResultsDropsTheSnapshot()
+    {
+        MainWindowFixture run;
+        QVERIFY(calculated(run, false));
+        frmHVACMain& form = run.form();
+        const std::shared_ptr<const HLResultsSnapshot> taken = form.houseLeakage->results();
+        QVERIFY(taken);
+        const float measured = taken->MeasuredLeakageSqIn();
+
+        form.hl->txtHLInsideTemp->setText("70");
+        QVERIFY(!form.houseLeakage->results());
+        QVERIFY(!form.hl->cmdHLViewTechReport->isEnabled());
+        QCOMPARE(taken->MeasuredLeakageSqIn(), measured);
+        try {
+            form.reports->BuildTechnicalReport();
+            QFAIL("a report was made of cleared results");
+        } catch (const vbrt::Error& e) {
+            QCOMPARE(e.number(), vbrt::objectError(2219));
+        }
+
+        QVERIFY(form.houseLeakage->HLCalculate(false));
+        QVERIFY(form.houseLeakage->results() && form.houseLeakage->results() != taken);
+        QCOMPARE(form.reports->BuildTechnicalReport().row.value("TempDirection").toString(),
+                 QStringLiteral("Inside = 70°F, Outside = 41°F, Depressurize from inside"));
+        VERIFY_DIALOGS_DONE(run.dialogs);
     }
 
     void reportBeforeAnyCalculationRaisesTheTestsError_data()
