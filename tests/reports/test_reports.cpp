@@ -183,6 +183,29 @@ bool calculated(MainWindowFixture& run, bool loose)
            calculate(run.form());
 }
 
+// A report as built from the page and written to a PDF file in dir, or in OSTREL_REPORT_OUT
+// when that is set, to look at the pages.
+struct OnPaper
+{
+    BuiltReport report;
+    platform::ReportLayout layout;
+    platform::ReportPaintResult painted;
+    QString path;
+};
+
+OnPaper onPaper(ReportBuilder& reports, bool technical, const QTemporaryDir& dir,
+                const QString& prefix = {})
+{
+    BuiltReport report = technical ? reports.BuildTechnicalReport() : reports.BuildHouseReport();
+    platform::ReportLayout layout =
+        platform::ReportLayout::load(ReportBuilder::layoutResource(report.layout), report.row);
+    const QByteArray keep = qgetenv("OSTREL_REPORT_OUT");
+    const QString path = (keep.isEmpty() ? dir.path() : QString::fromLocal8Bit(keep)) + "/" +
+                         prefix + report.layout + ".pdf";
+    platform::ReportPaintResult painted = platform::writeReportPdf(layout, report.row, path);
+    return {std::move(report), std::move(layout), std::move(painted), path};
+}
+
 } // namespace
 
 class TestReports : public QObject
@@ -317,19 +340,9 @@ private slots:
         QFETCH(QStringList, sentences);
         MainWindowFixture run;
         QVERIFY(calculated(run, loose));
-        ReportBuilder& reports = *run.form().reports;
-        const BuiltReport report =
-            technical ? reports.BuildTechnicalReport() : reports.BuildHouseReport();
-        QCOMPARE(report.layout, QString::fromLatin1(QTest::currentDataTag()));
-        const auto layout =
-            platform::ReportLayout::load(ReportBuilder::layoutResource(report.layout), report.row);
-
         QTemporaryDir dir;
-        const QByteArray keep = qgetenv("OSTREL_REPORT_OUT"); // to look at the pages
-        const QString path = (keep.isEmpty() ? dir.path() : QString::fromLocal8Bit(keep)) + "/" +
-                             report.layout + ".pdf";
-        const platform::ReportPaintResult painted =
-            platform::writeReportPdf(layout, report.row, path);
+        const auto [report, layout, painted, path] = onPaper(*run.form().reports, technical, dir);
+        QCOMPARE(report.layout, QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY2(painted.overflowing.isEmpty(), qPrintable(painted.overflowing.join(", ")));
         int pages = 0;
         const QString text = pdfText(path, &pages);
@@ -371,19 +384,10 @@ private slots:
         frmHVACMain& form = run.form();
         form.survey->txtClientStreet->setText(street);
         QVERIFY(enterTest(form, loose ? looseReadings() : tightReadings()) && calculate(form));
-        ReportBuilder& reports = *form.reports;
-        const BuiltReport report =
-            technical ? reports.BuildTechnicalReport() : reports.BuildHouseReport();
-        QCOMPARE(report.layout, QString::fromLatin1(QTest::currentDataTag()));
-        const auto layout =
-            platform::ReportLayout::load(ReportBuilder::layoutResource(report.layout), report.row);
-
         QTemporaryDir dir;
-        const QByteArray keep = qgetenv("OSTREL_REPORT_OUT"); // to look at the pages
-        const QString path = (keep.isEmpty() ? dir.path() : QString::fromLocal8Bit(keep)) +
-                             "/long-" + report.layout + ".pdf";
-        const platform::ReportPaintResult painted =
-            platform::writeReportPdf(layout, report.row, path);
+        const auto [report, layout, painted, path] =
+            onPaper(*form.reports, technical, dir, QStringLiteral("long-"));
+        QCOMPARE(report.layout, QString::fromLatin1(QTest::currentDataTag()));
         // Both lines fit at the layout's own size.
         QVERIFY2(painted.overflowing.isEmpty(), qPrintable(painted.overflowing.join(", ")));
         QVERIFY2(!painted.shrunk.contains("txtClientName") &&
