@@ -46,30 +46,19 @@ const QString ClientRecords::DateFormat = QStringLiteral("mm/dd/yyyy h:mm am/pm"
 
 namespace {
 
-// Long lists are read forward only, without the driver keeping every row. A failure is
-// reported by running the statement the ordinary way, which raises it.
+// Long lists are read forward only, without the driver keeping every row.
 QSqlQuery readRows(const QSqlDatabase& db, const QString& sql)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (q.prepare(sql) && q.exec())
-        return q;
-    return execSql(db, sql);
+    return execSql(db, sql, QVariantList(), true);
 }
 
-// A statement whose values come in a list; a failure is raised as the database layer's own.
+// A statement whose values come with their column names.
 QSqlQuery execSqlValues(const QSqlDatabase& db, const QString& sql, const ClientValues& values)
 {
-    QSqlQuery q(db);
-    bool ok = q.prepare(sql);
-    if (ok) {
-        for (const auto& [column, value] : values)
-            q.addBindValue(value);
-        ok = q.exec();
-    }
-    if (!ok)
-        raiseDatabaseError(q.lastError(), sql, db.databaseName());
-    return q;
+    QVariantList bound;
+    for (const auto& [column, value] : values)
+        bound << value;
+    return execSql(db, sql, bound);
 }
 
 // Fills a list from the first column of a query, keeping the second as the item data when

@@ -68,10 +68,11 @@ bool fileIsDatabase(const QString& path)
 
 } // namespace
 
-QSqlQuery execSql(const QSqlDatabase& db, const QString& sql,
-                  std::initializer_list<QVariant> values)
+QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& values,
+                  bool forwardOnly)
 {
     QSqlQuery query(db);
+    query.setForwardOnly(forwardOnly);
     if (!query.prepare(sql))
         raiseSql(query.lastError(), sql, db.databaseName());
     for (const auto& v : values)

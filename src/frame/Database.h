@@ -38,6 +38,12 @@ QLineEdit* SaveableText(const QSqlDatabase& db, const QString& table, const QStr
 // The same fitting for a plain text.
 QString fitText(const QString& text, int size);
 
-// Runs a statement with bound values; a failure is raised as a run-time error.
-QSqlQuery execSql(const QSqlDatabase& db, const QString& sql,
-                  std::initializer_list<QVariant> values = {});
+// Runs a statement with bound values; a failure is raised as a DatabaseError naming it.
+// forwardOnly reads a long result once, without the driver keeping every row.
+QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& values,
+                  bool forwardOnly = false);
+inline QSqlQuery execSql(const QSqlDatabase& db, const QString& sql,
+                         std::initializer_list<QVariant> values = {})
+{
+    return execSql(db, sql, QVariantList(values));
+}

@@ -121,17 +121,11 @@ bool HouseLeakageTab::HLSave()
     const bool saved = runDatabaseAction(
         m_form.state, DbAccess::Write, QStringLiteral("The house leakage test could not be saved."),
         [&] {
-            QSqlQuery insert(db);
             const QString sql = QStringLiteral("INSERT INTO [House Leakage Tests] (%1) VALUES (%2)")
                                     .arg(columns.join(QStringLiteral(", ")),
                                          QStringList(columns.size(), QStringLiteral("?"))
                                              .join(QStringLiteral(", ")));
-            if (!insert.prepare(sql))
-                raiseDatabaseError(insert.lastError(), sql, db.databaseName());
-            for (const QVariant& v : values)
-                insert.addBindValue(v);
-            if (!insert.exec())
-                raiseDatabaseError(insert.lastError(), sql, db.databaseName());
+            const QSqlQuery insert = execSql(db, sql, values);
             const int32_t hltId = insert.lastInsertId().toInt();
             m_form.session.mintCurrentHltID = hltId;
             m_form.session.mblnDataChanged = false;

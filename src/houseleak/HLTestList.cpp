@@ -98,16 +98,10 @@ QTableWidgetItem* cell(const QString& text,
 
 QSqlQuery HouseLeakageTab::clientTests() const
 {
-    QSqlQuery q(m_form.state.gcnnUser);
-    q.setForwardOnly(true);
-    const QString sql = QStringLiteral("SELECT * FROM [House Leakage Test List] WHERE ClientId = ? "
-                                       "ORDER BY HltUserID, HltTestDate");
-    if (!q.prepare(sql))
-        raiseDatabaseError(q.lastError(), sql, m_form.state.gcnnUser.databaseName());
-    q.addBindValue(m_form.session.gintClientID());
-    if (!q.exec())
-        raiseDatabaseError(q.lastError(), sql, m_form.state.gcnnUser.databaseName());
-    return q;
+    return execSql(m_form.state.gcnnUser,
+                   QStringLiteral("SELECT * FROM [House Leakage Test List] WHERE ClientId = ? "
+                                  "ORDER BY HltUserID, HltTestDate"),
+                   QVariantList{m_form.session.gintClientID()}, true);
 }
 
 void HouseLeakageTab::SetUpHLTests()

@@ -1,5 +1,6 @@
 #include "ReportColumns.h"
 
+#include "Database.h"
 #include "DatabaseError.h"
 #include "Settings.h"
 #include "vberror.h"
@@ -24,13 +25,11 @@ QSqlRecord openReportRecord(const QSqlDatabase& db, const ReportColumns& columns
         parts << QStringLiteral("? AS ") + column.first;
     }
     const QString sql = QStringLiteral("SELECT ") + parts.join(QStringLiteral(", "));
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        raiseDatabaseError(query.lastError(), sql, db.databaseName());
+    QVariantList values;
     for (const auto& column : columns)
-        query.addBindValue(column.second);
-    if (!query.exec() || !query.next())
+        values << column.second;
+    QSqlQuery query = execSql(db, sql, values, true);
+    if (!query.next())
         raiseDatabaseError(query.lastError(), sql, db.databaseName());
     return query.record();
 }
