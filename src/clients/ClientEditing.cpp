@@ -7,11 +7,11 @@
 #include "Dialogs.h"
 #include "HouseData.h"
 #include "ListFunctions.h"
+#include "PageNavigation.h"
 #include "Pages.h"
 #include "ProgramState.h"
+#include "Session.h"
 #include "Settings.h"
-#include "TabHub.h"
-#include "frmHVACMain.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_HomePage.h"
 #include "vbformat.h"
@@ -41,38 +41,38 @@ void blankList(QComboBox* list)
 
 void ClientRecords::cmdAddClient_Click()
 {
-    m_form.hub->CheckTabEnables();
+    m_ctx.navigation.CheckTabEnables();
     ClearClient();
-    m_form.climate->SetCurrentClimate(
-        GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+    m_climate.SetCurrentClimate(
+        GetAppSetting(m_ctx.state.gcnnUser, QStringLiteral("DefaultZoneID")));
     // The name box takes the focus only where it can be seen; typing into a box hidden on
     // another page would go unseen.
-    if (m_form.survey->txtClientName->isVisible())
-        m_form.survey->txtClientName->setFocus();
+    if (m_surveyUi->txtClientName->isVisible())
+        m_surveyUi->txtClientName->setFocus();
 }
 
 void ClientRecords::ClearClient()
 {
     ClearClientInfo();
     {
-        const Session::Filling filling(m_form.session);
-        m_form.home->cmbClientSelect->setCurrentIndex(-1);
+        const Session::Filling filling(m_ctx.session);
+        m_home->cmbClientSelect->setCurrentIndex(-1);
         EnableClientSave();
-        m_form.survey->txtClientEnteredDate->setText(
+        m_surveyUi->txtClientEnteredDate->setText(
             vbrt::formatDate(QDateTime::currentDateTime(), DateFormat));
     }
-    m_form.home->lblEnterNewClientInfo->show();
+    m_home->lblEnterNewClientInfo->show();
     m_newClient = true;
     // A new client has no row yet: nothing of the client shown before may be deleted or
     // have tests saved under it.
-    m_form.session.setClientID(-1);
-    m_form.home->cmdDeleteClient->setEnabled(false);
+    m_ctx.session.setClientID(-1);
+    m_home->cmdDeleteClient->setEnabled(false);
 }
 
 void ClientRecords::ClearClientInfo()
 {
-    const Session::Filling filling(m_form.session);
-    auto* ui = m_form.survey.get();
+    const Session::Filling filling(m_ctx.session);
+    auto* ui = m_surveyUi;
     ui->txtClientName->clear();
     ui->txtClientStreet->clear();
     blankList(ui->cmbClientCity);
@@ -82,14 +82,14 @@ void ClientRecords::ClearClientInfo()
     m_survey->clear();
     m_cityChanged = false;
     m_stateChanged = false;
-    m_form.climate->SetCurrentClimate(
-        GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+    m_climate.SetCurrentClimate(
+        GetAppSetting(m_ctx.state.gcnnUser, QStringLiteral("DefaultZoneID")));
 }
 
 void ClientRecords::CancelClientChanges()
 {
     ClearClientInfo();
-    if (m_form.home->cmbClientSelect->currentIndex() >= 0)
+    if (m_home->cmbClientSelect->currentIndex() >= 0)
         cmbClientSelect_Click();
     DisableClientSave();
 }
@@ -98,7 +98,7 @@ void ClientRecords::CancelClientChanges()
 
 void ClientRecords::discard()
 {
-    runDatabaseAction(m_form.state, DbAccess::Read,
+    runDatabaseAction(m_ctx.state, DbAccess::Read,
                       QStringLiteral("The client could not be loaded."),
                       [this] { CancelClientChanges(); });
 }
@@ -106,11 +106,11 @@ void ClientRecords::discard()
 void ClientRecords::prepare()
 {
     const auto newClient = [this] {
-        runDatabaseAction(m_form.state, DbAccess::Read,
+        runDatabaseAction(m_ctx.state, DbAccess::Read,
                           QStringLiteral("A new client could not be started."),
                           [this] { cmdAddClient_Click(); });
     };
-    auto* home = m_form.home.get();
+    auto* home = m_home;
     if (home->cmbTechnician->currentIndex() >= 0) {
         if (home->cmbClientSelect->currentIndex() < 0)
             newClient();
@@ -126,11 +126,11 @@ void ClientRecords::prepare()
 
 QList<QWidget*> ClientRecords::clientDataControls() const
 {
-    auto* ui = m_form.survey.get();
+    auto* ui = m_surveyUi;
     QList<QWidget*> all{ui->txtClientName, ui->txtClientStreet, ui->cmbClientCity,
                         ui->cmbClientState, ui->txtClientEnteredDate};
     all << m_houseData->controls() << m_survey->controls();
-    all << ui->cmdClientComments << m_form.home->cmdDeleteClient;
+    all << ui->cmdClientComments << m_home->cmdDeleteClient;
     return all;
 }
 
@@ -139,7 +139,7 @@ void ClientRecords::EnableClientData()
     for (QWidget* w : clientDataControls())
         w->setEnabled(true);
     // A client not stored yet has nothing to delete.
-    m_form.home->cmdDeleteClient->setEnabled(m_form.session.gintClientID() >= 0);
+    m_home->cmdDeleteClient->setEnabled(m_ctx.session.gintClientID() >= 0);
 }
 
 void ClientRecords::DisableClientData()
@@ -151,47 +151,47 @@ void ClientRecords::DisableClientData()
 
 void ClientRecords::EnableClientSave()
 {
-    m_form.session.setClientSavePending(true);
+    m_ctx.session.setClientSavePending(true);
     EnableClientData();
 }
 
 void ClientRecords::DisableClientSave()
 {
-    m_form.session.setClientSavePending(false);
+    m_ctx.session.setClientSavePending(false);
 }
 
 void ClientRecords::showSaveCaption(bool pending)
 {
-    m_form.survey->cmdSaveClient->setText(pending ? SaveCaption : ContinueCaption);
+    m_surveyUi->cmdSaveClient->setText(pending ? SaveCaption : ContinueCaption);
 }
 
 // ---- edit handlers ----
 
 void ClientRecords::clientEdited()
 {
-    if (m_form.survey->txtClientName->text().isEmpty())
+    if (m_surveyUi->txtClientName->text().isEmpty())
         return;
     EnableClientSave();
-    m_form.session.mblnDataChanged = true;
+    m_ctx.session.mblnDataChanged = true;
 }
 
 void ClientRecords::txtClientName_Change()
 {
-    if (m_form.session.isFilling())
+    if (m_ctx.session.isFilling())
         return;
-    if (m_form.survey->txtClientName->text().isEmpty()) {
+    if (m_surveyUi->txtClientName->text().isEmpty()) {
         message(NameRequired);
         return;
     }
     EnableClientSave();
-    m_form.session.mblnDataChanged = true;
+    m_ctx.session.mblnDataChanged = true;
 }
 
 void ClientRecords::cmbClientCity_Change()
 {
-    if (m_form.session.isFilling())
+    if (m_ctx.session.isFilling())
         return;
-    QComboBox* city = m_form.survey->cmbClientCity;
+    QComboBox* city = m_surveyUi->cmbClientCity;
     if (LocateComboText(city, city->currentText()) < 0)
         m_cityChanged = true;
     clientEdited();
@@ -199,9 +199,9 @@ void ClientRecords::cmbClientCity_Change()
 
 void ClientRecords::cmbClientState_Change()
 {
-    if (m_form.session.isFilling())
+    if (m_ctx.session.isFilling())
         return;
-    QComboBox* state = m_form.survey->cmbClientState;
+    QComboBox* state = m_surveyUi->cmbClientState;
     if (LocateComboText(state, state->currentText()) < 0)
         m_stateChanged = true;
     // A typed state is an edit like a picked one; without this it could go unsaved.
@@ -220,27 +220,27 @@ void replaceQuotes(QLineEdit* box)
 
 void ClientRecords::txtClientName_Validate(bool&)
 {
-    QLineEdit* box = m_form.survey->txtClientName;
+    QLineEdit* box = m_surveyUi->txtClientName;
     // Focus can sit in the name box while the Home page hides it (a new client started
     // there); leaving it shows the page. A page change itself is not turned back.
-    if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::Home && !box->isVisible())
-        m_form.tabMain->setCurrentWidget(m_form.pageClientSurvey);
+    if (m_ctx.navigation.currentPage() == pages::Home && !box->isVisible())
+        m_ctx.navigation.showPage(pages::ClientSurvey);
     replaceQuotes(box);
 }
 
 void ClientRecords::txtClientStreet_Validate(bool&)
 {
-    replaceQuotes(m_form.survey->txtClientStreet);
+    replaceQuotes(m_surveyUi->txtClientStreet);
 }
 
 void ClientRecords::cmbClientCity_Validate(bool&)
 {
-    QComboBox* city = m_form.survey->cmbClientCity;
+    QComboBox* city = m_surveyUi->cmbClientCity;
     if (city->currentText().contains('"'))
         city->setEditText(city->currentText().replace('"', '\''));
 }
 
 void ClientRecords::message(const QString& text)
 {
-    m_form.state.dialogs.msgBox(text, MsgButtons::OK, MsgIcon::None, ProgramState::title());
+    m_ctx.state.dialogs.msgBox(text, MsgButtons::OK, MsgIcon::None, ProgramState::title());
 }

@@ -6,15 +6,16 @@
 #include "DatabaseAction.h"
 #include "DatabaseError.h"
 #include "Dialogs.h"
+#include "FieldValidation.h"
 #include "HouseData.h"
 #include "ListFunctions.h"
+#include "PageNavigation.h"
 #include "Pages.h"
 #include "ProgramState.h"
+#include "Session.h"
 #include "Settings.h"
 #include "StoredValues.h"
-#include "TabHub.h"
 #include "WaitCursor.h"
-#include "frmHVACMain.h"
 #include "ui_ClientSurveyPage.h"
 #include "ui_HomePage.h"
 #include "vbdate.h"
@@ -120,9 +121,12 @@ void showListText(QComboBox* list, const QString& text)
     }
 }
 
-ClientRecords::ClientRecords(frmHVACMain& form)
-    : m_form(form), m_houseData(std::make_unique<HouseData>(form, *this)),
-      m_survey(std::make_unique<ClientSurvey>(form, *this))
+ClientRecords::ClientRecords(const PageContext& context, Ui::HomePage& home,
+                             Ui::ClientSurveyPage& survey, QWidget* surveyPage,
+                             CurrentClimate& climate)
+    : m_ctx(context), m_home(&home), m_surveyUi(&survey), m_climate(climate),
+      m_houseData(std::make_unique<HouseData>(context, survey, *this)),
+      m_survey(std::make_unique<ClientSurvey>(context, survey, surveyPage, *this))
 {
     connectSignals();
 }
@@ -131,23 +135,23 @@ ClientRecords::~ClientRecords() = default;
 
 void ClientRecords::connectSignals()
 {
-    auto* ui = m_form.survey.get();
-    auto* home = m_form.home.get();
+    auto* ui = m_surveyUi;
+    auto* home = m_home;
     // The save button's caption shows whether the client waits to be saved.
-    connect(&m_form.session, &Session::clientSavePendingChanged, this,
+    connect(&m_ctx.session, &Session::clientSavePendingChanged, this,
             &ClientRecords::showSaveCaption);
-    showSaveCaption(m_form.session.clientSavePending());
+    showSaveCaption(m_ctx.session.clientSavePending());
     // Typed text must stay as typed: no completion from the list.
     ui->cmbClientCity->setCompleter(nullptr);
     ui->cmbClientState->setCompleter(nullptr);
 
     connect(home->cmbClientSelect, &QComboBox::currentIndexChanged, this, [this] {
-        runDatabaseAction(m_form.state, DbAccess::Read,
+        runDatabaseAction(m_ctx.state, DbAccess::Read,
                           QStringLiteral("The client could not be loaded."),
                           [this] { cmbClientSelect_Click(); });
     });
     connect(home->cmdAddClient, &QPushButton::clicked, this, [this] {
-        runDatabaseAction(m_form.state, DbAccess::Read,
+        runDatabaseAction(m_ctx.state, DbAccess::Read,
                           QStringLiteral("A new client could not be started."),
                           [this] { cmdAddClient_Click(); });
     });
@@ -159,12 +163,12 @@ void ClientRecords::connectSignals()
 
     connect(ui->txtClientName, &QLineEdit::textChanged, this, &ClientRecords::txtClientName_Change);
     const auto edited = [this] {
-        if (!m_form.session.isFilling())
+        if (!m_ctx.session.isFilling())
             clientEdited();
     };
     connect(ui->txtClientStreet, &QLineEdit::textChanged, this, edited);
     connect(ui->txtClientEnteredDate, &QLineEdit::textChanged, this, [this, edited] {
-        if (!m_form.survey->txtClientEnteredDate->text().isEmpty())
+        if (!m_surveyUi->txtClientEnteredDate->text().isEmpty())
             edited();
     });
     connect(ui->cmbClientCity, &QComboBox::editTextChanged, this,
@@ -174,12 +178,12 @@ void ClientRecords::connectSignals()
             &ClientRecords::cmbClientState_Change);
     connect(ui->cmbClientState, &QComboBox::currentIndexChanged, this, edited);
 
-    m_form.validation.addCheck(ui->txtClientName,
-                               [this](bool& cancel) { txtClientName_Validate(cancel); });
-    m_form.validation.addCheck(ui->txtClientStreet,
-                               [this](bool& cancel) { txtClientStreet_Validate(cancel); });
-    m_form.validation.addCheck(ui->cmbClientCity,
-                               [this](bool& cancel) { cmbClientCity_Validate(cancel); });
+    m_ctx.validation.addCheck(ui->txtClientName,
+                              [this](bool& cancel) { txtClientName_Validate(cancel); });
+    m_ctx.validation.addCheck(ui->txtClientStreet,
+                              [this](bool& cancel) { txtClientStreet_Validate(cancel); });
+    m_ctx.validation.addCheck(ui->cmbClientCity,
+                              [this](bool& cancel) { cmbClientCity_Validate(cancel); });
 }
 
 // ---- lists ----
@@ -188,60 +192,60 @@ void ClientRecords::RefreshClientSelect()
 {
     // Alphabetical, so that a client is found among many; equal names in the order added.
     QSqlQuery q =
-        readRows(m_form.state.gcnnUser, QStringLiteral("SELECT ClientName, ClientID FROM Clients "
-                                                       "ORDER BY ClientName, ClientID"));
-    fillList(m_form.home->cmbClientSelect, q, true);
+        readRows(m_ctx.state.gcnnUser, QStringLiteral("SELECT ClientName, ClientID FROM Clients "
+                                                      "ORDER BY ClientName, ClientID"));
+    fillList(m_home->cmbClientSelect, q, true);
 }
 
 void ClientRecords::RefreshClientCity()
 {
-    QSqlQuery q = readRows(m_form.state.gcnnUser, QStringLiteral("SELECT city FROM Cities"));
-    const Session::Filling filling(m_form.session);
-    fillList(m_form.survey->cmbClientCity, q, false);
+    QSqlQuery q = readRows(m_ctx.state.gcnnUser, QStringLiteral("SELECT city FROM Cities"));
+    const Session::Filling filling(m_ctx.session);
+    fillList(m_surveyUi->cmbClientCity, q, false);
 }
 
 void ClientRecords::RefreshClientState()
 {
-    QSqlQuery q = readRows(m_form.state.gcnnUser, QStringLiteral("SELECT State FROM States"));
-    const Session::Filling filling(m_form.session);
-    fillList(m_form.survey->cmbClientState, q, false);
+    QSqlQuery q = readRows(m_ctx.state.gcnnUser, QStringLiteral("SELECT State FROM States"));
+    const Session::Filling filling(m_ctx.session);
+    fillList(m_surveyUi->cmbClientState, q, false);
 }
 
 // ---- loading ----
 
 void ClientRecords::cmbClientSelect_Click()
 {
-    QComboBox* list = m_form.home->cmbClientSelect;
+    QComboBox* list = m_home->cmbClientSelect;
     if (list->currentIndex() < 0)
         return;
     platform::WaitCursor wait;
     m_newClient = false;
     EnableClientData();
     const int32_t clientId = list->currentData().toInt();
-    QSqlQuery q = execSql(m_form.state.gcnnUser,
+    QSqlQuery q = execSql(m_ctx.state.gcnnUser,
                           QStringLiteral("SELECT * FROM Clients WHERE ClientID = ?"), {clientId});
     if (q.next()) {
         const QSqlRecord row = q.record();
         q.finish();
         showClientRow(row);
-        m_form.home->cmdDeleteClient->setEnabled(true);
+        m_home->cmdDeleteClient->setEnabled(true);
     } else {
         q.finish();
         message(QStringLiteral("Item not found."));
     }
     DisableClientSave();
-    if (m_form.home->cmbTechnician->currentIndex() >= 0) {
-        m_form.home->lblEnterNewClientInfo->hide();
-        m_form.home->cmdAddClient->show();
-        m_form.hub->CheckTabEnables();
+    if (m_home->cmbTechnician->currentIndex() >= 0) {
+        m_home->lblEnterNewClientInfo->hide();
+        m_home->cmdAddClient->show();
+        m_ctx.navigation.CheckTabEnables();
     }
-    m_form.session.mblnDataChanged = false;
+    m_ctx.session.mblnDataChanged = false;
 }
 
 void ClientRecords::showClientRow(const QSqlRecord& row)
 {
-    const Session::Filling filling(m_form.session);
-    auto* ui = m_form.survey.get();
+    const Session::Filling filling(m_ctx.session);
+    auto* ui = m_surveyUi;
     const auto text = [&row](const char* name) {
         return stored::text(row.value(QLatin1String(name)));
     };
@@ -255,25 +259,25 @@ void ClientRecords::showClientRow(const QSqlRecord& row)
 
     const QVariant zone = row.value(QStringLiteral("ZoneID"));
     if (zone.isNull())
-        m_form.climate->SetCurrentClimate(
-            GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")));
+        m_climate.SetCurrentClimate(
+            GetAppSetting(m_ctx.state.gcnnUser, QStringLiteral("DefaultZoneID")));
     else if (!stored::text(zone).isEmpty())
-        m_form.climate->SetCurrentClimate(stored::text(zone));
+        m_climate.SetCurrentClimate(stored::text(zone));
 
     const int32_t clientId = stored::whole32(row.value(QStringLiteral("ClientID"))).value_or(-1);
-    m_form.session.setClientID(clientId);
+    m_ctx.session.setClientID(clientId);
 }
 
 // ---- saving ----
 
 bool ClientRecords::clientSavePending() const
 {
-    return m_form.session.clientSavePending();
+    return m_ctx.session.clientSavePending();
 }
 
 bool ClientRecords::SaveThisClient()
 {
-    auto* ui = m_form.survey.get();
+    auto* ui = m_surveyUi;
     if (!clientSavePending())
         return true;
     if (ui->txtClientName->text().isEmpty()) {
@@ -281,7 +285,7 @@ bool ClientRecords::SaveThisClient()
         ui->txtClientName->setFocus();
         return false;
     }
-    auto& checks = m_form.validation;
+    auto& checks = m_ctx.validation;
     if (!checks.runCheck(ui->txtHLLivingArea))
         return false;
     // The stories list's own check belongs to the House Leakage tab, when it has one.
@@ -303,39 +307,39 @@ bool ClientRecords::SaveThisClient()
     platform::WaitCursor wait;
     // A database failure undoes the whole save; the entries stay, still waiting to be saved.
     const bool wasNew = m_newClient;
-    const int32_t clientId = m_form.session.gintClientID();
-    const bool saved = runDatabaseAction(
-        m_form.state, DbAccess::Write, QStringLiteral("The client could not be saved."), [&] {
-            DisableClientSave();
-            {
-                const Session::Filling filling(m_form.session);
-                writeClientRow(dateAdded);
-                if (m_cityChanged) {
-                    RefreshClientCity();
-                    m_cityChanged = false;
-                }
-                if (m_stateChanged) {
-                    RefreshClientState();
-                    m_stateChanged = false;
-                }
-            }
-            RefreshClientSelect();
-            selectCurrentClient();
-        });
+    const int32_t clientId = m_ctx.session.gintClientID();
+    const bool saved = runDatabaseAction(m_ctx.state, DbAccess::Write,
+                                         QStringLiteral("The client could not be saved."), [&] {
+                                             DisableClientSave();
+                                             {
+                                                 const Session::Filling filling(m_ctx.session);
+                                                 writeClientRow(dateAdded);
+                                                 if (m_cityChanged) {
+                                                     RefreshClientCity();
+                                                     m_cityChanged = false;
+                                                 }
+                                                 if (m_stateChanged) {
+                                                     RefreshClientState();
+                                                     m_stateChanged = false;
+                                                 }
+                                             }
+                                             RefreshClientSelect();
+                                             selectCurrentClient();
+                                         });
     if (!saved) {
         m_newClient = wasNew;
-        m_form.session.setClientID(clientId);
+        m_ctx.session.setClientID(clientId);
         EnableClientSave();
         return false;
     }
-    m_form.hub->CheckTabEnables();
-    m_form.session.mblnDataChanged = false;
+    m_ctx.navigation.CheckTabEnables();
+    m_ctx.session.mblnDataChanged = false;
     return true;
 }
 
 bool ClientRecords::enteredDate(QVariant& value)
 {
-    QLineEdit* box = m_form.survey->txtClientEnteredDate;
+    QLineEdit* box = m_surveyUi->txtClientEnteredDate;
     const QString text = box->text().trimmed();
     if (text.isEmpty()) {
         value = QVariant(QMetaType::fromType<QDateTime>());
@@ -355,8 +359,8 @@ bool ClientRecords::enteredDate(QVariant& value)
 
 void ClientRecords::writeClientRow(const QVariant& dateAdded)
 {
-    const QSqlDatabase& db = m_form.state.gcnnUser;
-    auto* ui = m_form.survey.get();
+    const QSqlDatabase& db = m_ctx.state.gcnnUser;
+    auto* ui = m_surveyUi;
     const auto listText = [&db](const QComboBox* list, const char* field) {
         return fitText(list->currentText(),
                        fieldSize(db, QStringLiteral("Clients"), QLatin1String(field)));
@@ -375,7 +379,7 @@ void ClientRecords::writeClientRow(const QVariant& dateAdded)
     values.append({QStringLiteral("ClientState"), listText(ui->cmbClientState, "ClientState")});
     m_houseData->appendValues(values);
     m_survey->appendValues(values);
-    values.append({QStringLiteral("ZoneID"), m_form.session.mstrClimateUniqueID()});
+    values.append({QStringLiteral("ZoneID"), m_ctx.session.mstrClimateUniqueID()});
 
     QStringList columns;
     for (auto& [column, value] : values) {
@@ -391,7 +395,7 @@ void ClientRecords::writeClientRow(const QVariant& dateAdded)
                 .arg(columns.join(QStringLiteral(", ")),
                      QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
         const QSqlQuery q = execSqlValues(db, sql, values);
-        m_form.session.setClientID(q.lastInsertId().toInt());
+        m_ctx.session.setClientID(q.lastInsertId().toInt());
     };
     if (m_newClient) {
         m_newClient = false;
@@ -401,7 +405,7 @@ void ClientRecords::writeClientRow(const QVariant& dateAdded)
     const QString sql = QStringLiteral("UPDATE Clients SET %1 = ? WHERE ClientID = ?")
                             .arg(columns.join(QStringLiteral(" = ?, ")));
     ClientValues withId = values;
-    withId.append({QStringLiteral("ClientID"), m_form.session.gintClientID()});
+    withId.append({QStringLiteral("ClientID"), m_ctx.session.gintClientID()});
     // A row removed behind the program's back is written anew rather than lost.
     if (execSqlValues(db, sql, withId).numRowsAffected() == 0)
         insertRow();
@@ -409,8 +413,8 @@ void ClientRecords::writeClientRow(const QVariant& dateAdded)
 
 void ClientRecords::selectCurrentClient()
 {
-    QComboBox* list = m_form.home->cmbClientSelect;
-    const int index = LocateComboItemData(list, m_form.session.gintClientID());
+    QComboBox* list = m_home->cmbClientSelect;
+    const int index = LocateComboItemData(list, m_ctx.session.gintClientID());
     if (index >= 0)
         list->setCurrentIndex(index);
 }
@@ -418,7 +422,7 @@ void ClientRecords::selectCurrentClient()
 void ClientRecords::cmdSaveClient_Click()
 {
     if (SaveThisClient())
-        m_form.tabMain->setCurrentWidget(m_form.pageHouseLeakage);
+        m_ctx.navigation.showPage(pages::HouseLeakage);
 }
 
 void ClientRecords::cmdBypassInterview_Click()
@@ -431,17 +435,17 @@ void ClientRecords::cmdBypassInterview_Click()
 void ClientRecords::cmdDeleteClient_Click()
 {
     // Nothing to delete while a new client is being entered.
-    if (m_form.session.gintClientID() < 0)
+    if (m_ctx.session.gintClientID() < 0)
         return;
-    if (m_form.state.dialogs.msgBox(
+    if (m_ctx.state.dialogs.msgBox(
             QStringLiteral("This will delete the client record and all associated test "
                            "records.  Do you want to delete this client?"),
             MsgButtons::YesNo, MsgIcon::Question, ProgramState::title()) != MsgResult::Yes)
         return;
     // A client that could not be deleted stays on screen.
-    if (!DeleteClientRecord(m_form.session.gintClientID()))
+    if (!DeleteClientRecord(m_ctx.session.gintClientID()))
         return;
-    runDatabaseAction(m_form.state, DbAccess::Read,
+    runDatabaseAction(m_ctx.state, DbAccess::Read,
                       QStringLiteral("The client list could not be read."), [this] {
                           RefreshClientSelect();
                           cmdAddClient_Click();
@@ -452,13 +456,13 @@ bool ClientRecords::DeleteClientRecord(int32_t clientId)
 {
     // The client and all its tests go together or not at all.
     const bool deleted = runDatabaseAction(
-        m_form.state, DbAccess::Write, QStringLiteral("The client could not be deleted."), [&] {
+        m_ctx.state, DbAccess::Write, QStringLiteral("The client could not be deleted."), [&] {
             for (const char* table :
                  {"Clients", "[Duct Leak Analysis]", "[Flow Hood Tests]", "[House Leakage Tests]"})
-                execSql(m_form.state.gcnnUser,
-                        QStringLiteral("DELETE FROM %1 WHERE ClientID = ?")
-                            .arg(QLatin1String(table)),
-                        {clientId});
+                execSql(
+                    m_ctx.state.gcnnUser,
+                    QStringLiteral("DELETE FROM %1 WHERE ClientID = ?").arg(QLatin1String(table)),
+                    {clientId});
         });
     if (deleted)
         message(QStringLiteral("Client and all test data deleted."));

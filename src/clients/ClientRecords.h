@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageBehaviour.h"
+#include "PageContext.h"
 
 #include <QList>
 #include <QObject>
@@ -10,17 +11,25 @@
 #include <cstdint>
 #include <memory>
 
-class frmHVACMain;
+class CurrentClimate;
 class HouseData;
 class ClientSurvey;
 class QComboBox;
+class QWidget;
+
+namespace Ui {
+class ClientSurveyPage;
+class HomePage;
+} // namespace Ui
 
 // The client list, loading, saving, starting and deleting clients, the city and state lists.
 // The contact and house boxes lie on the Client Survey page; the client choice on the Home page.
 class ClientRecords : public QObject, public PageBehaviour
 {
 public:
-    explicit ClientRecords(frmHVACMain& form);
+    // The client choice lies on the Home page, the client's boxes on the Client Survey page.
+    ClientRecords(const PageContext& context, Ui::HomePage& home, Ui::ClientSurveyPage& survey,
+                  QWidget* surveyPage, CurrentClimate& climate);
     ~ClientRecords() override;
 
     // The Client Survey page as the tab hub leaves or enters it.
@@ -88,7 +97,10 @@ private:
     QList<QWidget*> clientDataControls() const;
     void message(const QString& text);
 
-    frmHVACMain& m_form;
+    PageContext m_ctx;
+    Ui::HomePage* m_home;
+    Ui::ClientSurveyPage* m_surveyUi;
+    CurrentClimate& m_climate;
     std::unique_ptr<HouseData> m_houseData;
     std::unique_ptr<ClientSurvey> m_survey;
     bool m_newClient = false;

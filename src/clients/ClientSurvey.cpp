@@ -2,9 +2,8 @@
 
 #include "ClientRecords.h"
 #include "Database.h"
-#include "ProgramState.h"
+#include "Session.h"
 #include "frmClientComments.h"
-#include "frmHVACMain.h"
 #include "ui_ClientSurveyPage.h"
 
 #include <QComboBox>
@@ -30,8 +29,9 @@ QString field(const char* base, std::size_t index)
 
 } // namespace
 
-ClientSurvey::ClientSurvey(frmHVACMain& form, ClientRecords& records)
-    : m_form(form), m_records(records)
+ClientSurvey::ClientSurvey(const PageContext& context, Ui::ClientSurveyPage& survey, QWidget* page,
+                           ClientRecords& records)
+    : m_ctx(context), m_surveyUi(&survey), m_page(page), m_records(records)
 {
     gatherArrays();
     connectSignals();
@@ -39,7 +39,7 @@ ClientSurvey::ClientSurvey(frmHVACMain& form, ClientRecords& records)
 
 void ClientSurvey::gatherArrays()
 {
-    QWidget* page = m_form.pageClientSurvey;
+    QWidget* page = m_page;
     gather(cmbHowLongHowMany, page, QStringLiteral("cmbHowLongHowMany"));
     gather(cmbSurveyYesNo, page, QStringLiteral("cmbSurveyYesNo"));
     gather(cmbSurveyUtilities, page, QStringLiteral("cmbSurveyUtilities"));
@@ -69,16 +69,16 @@ void ClientSurvey::connectSignals()
         connect(txtSurveyRoomComment[i], &QLineEdit::textChanged, this,
                 [this, index] { txtSurveyRoomComment_Change(index); });
     }
-    connect(m_form.survey->cmdClientComments, &QPushButton::clicked, this,
+    connect(m_surveyUi->cmdClientComments, &QPushButton::clicked, this,
             &ClientSurvey::cmdClientComments_Click);
 }
 
 void ClientSurvey::answered()
 {
-    if (m_form.session.isFilling())
+    if (m_ctx.session.isFilling())
         return;
     m_records.EnableClientSave();
-    m_form.session.mblnDataChanged = true;
+    m_ctx.session.mblnDataChanged = true;
 }
 
 // Picking the empty answer is no answer, so it does not mark the client as changed.
@@ -121,14 +121,14 @@ void ClientSurvey::txtSurveyRoomComment_Change(int)
 
 void ClientSurvey::cmdClientComments_Click()
 {
-    frmClientComments window(&m_form);
-    window.setCommentText(m_form.survey->txtHiddenComments->toPlainText());
+    frmClientComments window(m_ctx.window);
+    window.setCommentText(m_surveyUi->txtHiddenComments->toPlainText());
     // Cancel or closing the window changes nothing. An empty result is not copied back
     // either: the window cannot clear the comments.
     if (window.exec() == QDialog::Accepted && !window.CommentText().isEmpty()) {
-        m_form.survey->txtHiddenComments->setPlainText(window.CommentText());
+        m_surveyUi->txtHiddenComments->setPlainText(window.CommentText());
         m_records.EnableClientSave();
-        m_form.session.mblnDataChanged = true;
+        m_ctx.session.mblnDataChanged = true;
     }
 }
 
@@ -161,7 +161,7 @@ void ClientSurvey::clear()
             box->clear();
         }
     }
-    m_form.survey->txtHiddenComments->clear();
+    m_surveyUi->txtHiddenComments->clear();
 }
 
 void ClientSurvey::show(const QSqlRecord& row)
@@ -179,7 +179,7 @@ void ClientSurvey::show(const QSqlRecord& row)
         showListText(cmbSurveyUtilities[i], text(field("SurveyUtilities", i)));
         showListText(cmbSurveyUtilitiesType[i], text(field("SurveyUtilitiesType", i)));
     }
-    m_form.survey->txtHiddenComments->setPlainText(text(QStringLiteral("ClientComments")));
+    m_surveyUi->txtHiddenComments->setPlainText(text(QStringLiteral("ClientComments")));
 }
 
 void ClientSurvey::appendValues(ClientValues& values) const
@@ -197,6 +197,5 @@ void ClientSurvey::appendValues(ClientValues& values) const
         values.append({field("SurveyUtilities", i), cmbSurveyUtilities[i]->currentText()});
     for (std::size_t i = 0; i < cmbSurveyUtilitiesType.size(); ++i)
         values.append({field("SurveyUtilitiesType", i), cmbSurveyUtilitiesType[i]->currentText()});
-    values.append(
-        {QStringLiteral("ClientComments"), m_form.survey->txtHiddenComments->toPlainText()});
+    values.append({QStringLiteral("ClientComments"), m_surveyUi->txtHiddenComments->toPlainText()});
 }

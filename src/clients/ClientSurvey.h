@@ -1,23 +1,28 @@
 #pragma once
 
 #include "HouseData.h"
+#include "PageContext.h"
 
 #include <QObject>
 #include <QSqlRecord>
 
 #include <array>
 
-class frmHVACMain;
 class ClientRecords;
 class QComboBox;
 class QLineEdit;
 class QWidget;
 
+namespace Ui {
+class ClientSurveyPage;
+}
+
 // The interview answers of the Client Survey page and the client's comments.
 class ClientSurvey : public QObject
 {
 public:
-    ClientSurvey(frmHVACMain& form, ClientRecords& records);
+    ClientSurvey(const PageContext& context, Ui::ClientSurveyPage& survey, QWidget* page,
+                 ClientRecords& records);
 
     std::array<QComboBox*, 3> cmbHowLongHowMany{};
     std::array<QComboBox*, 8> cmbSurveyYesNo{};
@@ -49,6 +54,8 @@ private:
     // A survey answer marks the client as changed, named or not.
     void answered();
 
-    frmHVACMain& m_form;
+    PageContext m_ctx;
+    Ui::ClientSurveyPage* m_surveyUi;
+    QWidget* m_page;
     ClientRecords& m_records;
 };

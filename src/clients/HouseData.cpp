@@ -4,10 +4,11 @@
 #include "Dialogs.h"
 #include "FieldValidation.h"
 #include "ListFunctions.h"
+#include "PageNavigation.h"
 #include "Pages.h"
 #include "ProgramState.h"
+#include "Session.h"
 #include "StoredValues.h"
-#include "frmHVACMain.h"
 #include "ui_ClientSurveyPage.h"
 #include "vbconvert.h"
 #include "vbformat.h"
@@ -37,16 +38,18 @@ std::optional<int> wholeNumber(double value)
 
 } // namespace
 
-HouseData::HouseData(frmHVACMain& form, ClientRecords& records) : m_form(form), m_records(records)
+HouseData::HouseData(const PageContext& context, Ui::ClientSurveyPage& survey,
+                     ClientRecords& records)
+    : m_ctx(context), m_surveyUi(&survey), m_records(records)
 {
     connectSignals();
 }
 
 void HouseData::connectSignals()
 {
-    auto* ui = m_form.survey.get();
+    auto* ui = m_surveyUi;
     const auto edited = [this] {
-        if (!m_form.session.isFilling())
+        if (!m_ctx.session.isFilling())
             m_records.clientEdited();
     };
     // txtHLLivingArea_Change, txtHLCeilingHeight_Change, txtHLBedrooms_Change and the stories
@@ -55,35 +58,35 @@ void HouseData::connectSignals()
         connect(box, &QLineEdit::textChanged, this, edited);
     connect(ui->cmbHLStories, &QComboBox::currentIndexChanged, this, edited);
     // Any change of the house data, a fill included, makes results computed from it stale.
-    Session* session = &m_form.session;
+    Session* session = &m_ctx.session;
     for (QLineEdit* box : {ui->txtHLLivingArea, ui->txtHLCeilingHeight, ui->txtHLBedrooms})
         connect(box, &QLineEdit::textChanged, session, &Session::houseDataEdited);
     connect(ui->cmbHLStories, &QComboBox::currentIndexChanged, session, &Session::houseDataEdited);
 
-    m_form.validation.addCheck(ui->txtHLLivingArea,
-                               [this](bool& cancel) { txtHLLivingArea_Validate(cancel); });
-    m_form.validation.addCheck(ui->txtHLCeilingHeight,
-                               [this](bool& cancel) { txtHLCeilingHeight_Validate(cancel); });
-    m_form.validation.addCheck(ui->txtHLBedrooms,
-                               [this](bool& cancel) { txtHLBedrooms_Validate(cancel); });
+    m_ctx.validation.addCheck(ui->txtHLLivingArea,
+                              [this](bool& cancel) { txtHLLivingArea_Validate(cancel); });
+    m_ctx.validation.addCheck(ui->txtHLCeilingHeight,
+                              [this](bool& cancel) { txtHLCeilingHeight_Validate(cancel); });
+    m_ctx.validation.addCheck(ui->txtHLBedrooms,
+                              [this](bool& cancel) { txtHLBedrooms_Validate(cancel); });
 }
 
 bool HouseData::onSurveyPage() const
 {
-    return m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::ClientSurvey;
+    return m_ctx.navigation.currentPage() == pages::ClientSurvey;
 }
 
 void HouseData::refuse(bool& cancel, const QString& text)
 {
-    if (m_form.session.mblnShowValidationMessages)
-        m_form.state.dialogs.msgBox(text, MsgButtons::OK, MsgIcon::None, ProgramState::title());
+    if (m_ctx.session.mblnShowValidationMessages)
+        m_ctx.state.dialogs.msgBox(text, MsgButtons::OK, MsgIcon::None, ProgramState::title());
     cancel = true;
 }
 
 bool HouseData::keep(const QString& question)
 {
-    return m_form.state.dialogs.msgBox(question, MsgButtons::YesNo, MsgIcon::Question,
-                                       ProgramState::title()) == MsgResult::Yes;
+    return m_ctx.state.dialogs.msgBox(question, MsgButtons::YesNo, MsgIcon::Question,
+                                      ProgramState::title()) == MsgResult::Yes;
 }
 
 std::optional<int> HouseData::livingArea(const QString& text)
@@ -96,7 +99,7 @@ void HouseData::txtHLLivingArea_Validate(bool& cancel)
 {
     if (!onSurveyPage())
         return;
-    QLineEdit* box = m_form.survey->txtHLLivingArea;
+    QLineEdit* box = m_surveyUi->txtHLLivingArea;
     const QString text = box->text();
     if (text.isEmpty())
         return refuse(cancel, QStringLiteral("A Living Area must be entered."));
@@ -107,7 +110,7 @@ void HouseData::txtHLLivingArea_Validate(bool& cancel)
     if (*value == 0)
         return refuse(cancel, QStringLiteral("A house living area is required."));
     if (*value < 500) {
-        if (m_form.session.mblnShowValidationMessages &&
+        if (m_ctx.session.mblnShowValidationMessages &&
             !keep(
                 QStringLiteral("You have entered a Living Area of ") + text +
                 QStringLiteral(" square feet.  This is unusual.\nDo you really want this value?")))
@@ -123,14 +126,14 @@ void HouseData::txtHLCeilingHeight_Validate(bool& cancel)
 {
     if (!onSurveyPage())
         return;
-    const QString text = m_form.survey->txtHLCeilingHeight->text();
+    const QString text = m_surveyUi->txtHLCeilingHeight->text();
     if (text.isEmpty())
         return refuse(cancel, QStringLiteral("An Average Ceiling Height must be entered."));
     const auto value = vbrt::parseNumber(text);
     if (!value)
         return refuse(cancel, QStringLiteral("A number is required."));
     // The height as typed is compared, so 6.5 and 40.5 are both unusual.
-    if ((*value < 7 || *value > 40) && m_form.session.mblnShowValidationMessages &&
+    if ((*value < 7 || *value > 40) && m_ctx.session.mblnShowValidationMessages &&
         !keep(QStringLiteral("You have entered an Average Ceiling Height of ") + text +
               QStringLiteral(" feet.  This is unusual.  Do you really want this value?")))
         cancel = true;
@@ -138,11 +141,11 @@ void HouseData::txtHLCeilingHeight_Validate(bool& cancel)
 
 void HouseData::txtHLBedrooms_Validate(bool& cancel)
 {
-    QLineEdit* box = m_form.survey->txtHLBedrooms;
+    QLineEdit* box = m_surveyUi->txtHLBedrooms;
     // Focus can sit in the box while the Home page hides it; show the box before asking. A
     // page change itself (the box still on screen) must not be turned back.
-    if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::Home && !box->isVisible())
-        m_form.tabMain->setCurrentWidget(m_form.pageClientSurvey);
+    if (m_ctx.navigation.currentPage() == pages::Home && !box->isVisible())
+        m_ctx.navigation.showPage(pages::ClientSurvey);
     if (!onSurveyPage())
         return;
     const QString text = box->text();
@@ -157,7 +160,7 @@ void HouseData::txtHLBedrooms_Validate(bool& cancel)
         return refuse(cancel, QStringLiteral("A number is required. (Enter 0 for none.)"));
     if (*value < 0)
         return refuse(cancel, QStringLiteral("A number of bedrooms must be entered."));
-    if (*value >= 13 && m_form.session.mblnShowValidationMessages &&
+    if (*value >= 13 && m_ctx.session.mblnShowValidationMessages &&
         !keep(QStringLiteral("You have entered ") + vbrt::cstr(*value) +
               QStringLiteral(" bedrooms.  This is unusual.  Do you really want this value?")))
         cancel = true;
@@ -165,13 +168,13 @@ void HouseData::txtHLBedrooms_Validate(bool& cancel)
 
 QList<QWidget*> HouseData::controls() const
 {
-    auto* ui = m_form.survey.get();
+    auto* ui = m_surveyUi;
     return {ui->txtHLLivingArea, ui->cmbHLStories, ui->txtHLCeilingHeight, ui->txtHLBedrooms};
 }
 
 void HouseData::clear()
 {
-    auto* ui = m_form.survey.get();
+    auto* ui = m_surveyUi;
     ui->txtHLLivingArea->clear();
     ui->cmbHLStories->setCurrentIndex(-1);
     ui->txtHLCeilingHeight->setText(QStringLiteral("8"));
@@ -180,7 +183,7 @@ void HouseData::clear()
 
 void HouseData::show(const QSqlRecord& row)
 {
-    auto* ui = m_form.survey.get();
+    auto* ui = m_surveyUi;
     // A value that cannot be read shows as an empty box.
     const auto area = stored::whole32(row.value(QStringLiteral("HltLivingArea")));
     stored::showNumber(ui->txtHLLivingArea, area ? vbrt::format(*area, "#,##0") : QString());
@@ -194,7 +197,7 @@ void HouseData::show(const QSqlRecord& row)
 
 void HouseData::appendValues(ClientValues& values) const
 {
-    auto* ui = m_form.survey.get();
+    auto* ui = m_surveyUi;
     if (!ui->txtHLLivingArea->text().isEmpty())
         values.append({QStringLiteral("HltLivingArea"), *livingArea(ui->txtHLLivingArea->text())});
     if (ui->cmbHLStories->currentIndex() >= 0) {
@@ -211,7 +214,7 @@ void HouseData::appendValues(ClientValues& values) const
 
 QLineEdit* HouseData::unstorableBox() const
 {
-    auto* ui = m_form.survey.get();
+    auto* ui = m_surveyUi;
     if (!ui->txtHLLivingArea->text().isEmpty() && !livingArea(ui->txtHLLivingArea->text()))
         return ui->txtHLLivingArea;
     for (QLineEdit* box : {ui->txtHLCeilingHeight, ui->txtHLBedrooms})

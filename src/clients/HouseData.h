@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageContext.h"
+
 #include <QList>
 #include <QObject>
 #include <QSqlRecord>
@@ -9,10 +11,13 @@
 #include <optional>
 #include <utility>
 
-class frmHVACMain;
 class ClientRecords;
 class QLineEdit;
 class QWidget;
+
+namespace Ui {
+class ClientSurveyPage;
+}
 
 // Column name and value of a client row, in the order they are written.
 using ClientValues = QList<std::pair<QString, QVariant>>;
@@ -22,7 +27,7 @@ using ClientValues = QList<std::pair<QString, QVariant>>;
 class HouseData : public QObject
 {
 public:
-    HouseData(frmHVACMain& form, ClientRecords& records);
+    HouseData(const PageContext& context, Ui::ClientSurveyPage& survey, ClientRecords& records);
 
     // The leave-a-box checks; they refuse only while the Client Survey page is shown.
     void txtHLLivingArea_Validate(bool& cancel);
@@ -48,6 +53,7 @@ private:
     // The unusual-value question: true when the user keeps the value.
     bool keep(const QString& question);
 
-    frmHVACMain& m_form;
+    PageContext m_ctx;
+    Ui::ClientSurveyPage* m_surveyUi;
     ClientRecords& m_records;
 };

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "PageContext.h"
+#include "TechnicianChoice.h"
+
 #include <QObject>
 #include <QString>
 
-class frmHVACMain;
+namespace Ui {
+class HomePage;
+}
 
 // The technician list of the Home page: choosing, adding and deleting technicians.
-class Technicians : public QObject
+class Technicians : public QObject, public TechnicianChoice
 {
 public:
-    explicit Technicians(frmHVACMain& form);
+    Technicians(const PageContext& context, Ui::HomePage& home);
 
     void RefreshTechnician();
     void cmbTechnician_Click();
@@ -20,9 +25,10 @@ public:
     // A reloaded test's technician: the list's entry of that name or, when the list no longer
     // holds it, an entry for that test only, stored nowhere and never remembered. A test
     // without a name leaves the choice as it is.
-    void showTestTechnician(const QString& name);
+    void showTestTechnician(const QString& name) override;
     // Takes such an entry out again; when it was chosen, the remembered technician is.
-    void dropTestTechnician();
+    void dropTestTechnician() override;
+    QString currentTechnician() const override;
 
     static constexpr int KeyDelete = 46;
     static constexpr int KeyReturn = 13;
@@ -35,5 +41,6 @@ private:
     void addTechnician();
     int testTechnicianIndex() const;
 
-    frmHVACMain& m_form;
+    PageContext m_ctx;
+    Ui::HomePage* m_home;
 };

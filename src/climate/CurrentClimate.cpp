@@ -1,15 +1,12 @@
 #include "CurrentClimate.h"
 
-#include "ClientRecords.h"
 #include "Database.h"
 #include "DatabaseAction.h"
 #include "ProgramState.h"
+#include "Session.h"
 #include "Settings.h"
 #include "StoredValues.h"
 #include "frmClimateSelection.h"
-#include "frmHVACMain.h"
-#include "ui_ClientSurveyPage.h"
-#include "ui_HomePage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,11 +22,13 @@ const QString ClimateColumns = QStringLiteral(
 
 } // namespace
 
-CurrentClimate::CurrentClimate(frmHVACMain& form) : m_form(form)
+CurrentClimate::CurrentClimate(ProgramState& state, Session& session, const Controls& controls,
+                               QWidget* window)
+    : m_state(state), m_session(session), m_controls(controls), m_window(window)
 {
-    connect(m_form.survey->cmdSelectClimate, &QPushButton::clicked, this,
+    connect(m_controls.cmdSelectClimate, &QPushButton::clicked, this,
             &CurrentClimate::cmdSelectClimate_Click);
-    connect(m_form.home->cmdSelectDefaultClimate, &QPushButton::clicked, this,
+    connect(m_controls.cmdSelectDefaultClimate, &QPushButton::clicked, this,
             &CurrentClimate::cmdSelectDefaultClimate_Click);
 }
 
@@ -41,7 +40,7 @@ bool CurrentClimate::SetCurrentClimate(const QString& uniqueId)
 
 bool CurrentClimate::applyClimate(const QString& uniqueId)
 {
-    const QSqlDatabase& db = m_form.state.gcnnUser;
+    const QSqlDatabase& db = m_state.gcnnUser;
     bool found = true;
     QSqlQuery q(db);
     // The id is looked up by the database rather than by walking every climate; when it
@@ -53,7 +52,7 @@ bool CurrentClimate::applyClimate(const QString& uniqueId)
     if (uniqueId.isEmpty() || !found) {
         q = execSql(db, ClimateColumns + QStringLiteral(" LIMIT 1"));
         if (!q.next()) {
-            m_form.session.clearClimate();
+            m_session.clearClimate();
             UpdateClimateCaption();
             return false;
         }
@@ -68,7 +67,7 @@ bool CurrentClimate::applyClimate(const QString& uniqueId)
     constexpr float unknown = std::numeric_limits<float>::quiet_NaN();
     climate.winterDesignTemp = stored::single(q.value(4)).value_or(unknown);
     climate.summerGrainDiff = stored::single(q.value(5)).value_or(unknown);
-    m_form.session.setClimate(climate);
+    m_session.setClimate(climate);
     // The caption follows the climate, so a loaded client never shows the one before.
     UpdateClimateCaption();
     return found;
@@ -76,48 +75,47 @@ bool CurrentClimate::applyClimate(const QString& uniqueId)
 
 void CurrentClimate::UpdateClimateCaption()
 {
-    m_form.survey->lblClimate->setText(m_form.session.mstrClimateCity().isEmpty()
-                                           ? QString()
-                                           : m_form.session.mstrClimateCity() +
-                                                 QStringLiteral(", ") +
-                                                 m_form.session.mstrClimateState());
+    m_controls.lblClimate->setText(m_session.mstrClimateCity().isEmpty()
+                                       ? QString()
+                                       : m_session.mstrClimateCity() + QStringLiteral(", ") +
+                                             m_session.mstrClimateState());
 }
 
 void CurrentClimate::UpdateStandardClimateCaption(const QString& caption)
 {
-    m_form.home->lblSelectClimate->setText(
+    m_controls.lblSelectClimate->setText(
         caption.isEmpty() ? QString() : QStringLiteral("Standard Climate is ") + caption);
 }
 
 void CurrentClimate::cmdSelectClimate_Click()
 {
-    frmClimateSelection dialog(m_form.state, &m_form);
-    dialog.setCurrentUniqueID(m_form.session.mstrClimateUniqueID());
+    frmClimateSelection dialog(m_state, m_window);
+    dialog.setCurrentUniqueID(m_session.mstrClimateUniqueID());
     dialog.exec();
     if (dialog.UserHasSelected()) {
-        if (!runDatabaseAction(m_form.state, DbAccess::Read,
+        if (!runDatabaseAction(m_state, DbAccess::Read,
                                QStringLiteral("The climate could not be chosen."),
                                [&] { SetCurrentClimate(dialog.ClimateUniqueID()); }))
             return;
         UpdateClimateCaption();
-        m_form.clients->EnableClientSave();
-        m_form.session.mblnDataChanged = true;
+        emit clientClimateChosen();
+        m_session.mblnDataChanged = true;
     }
 }
 
 void CurrentClimate::cmdSelectDefaultClimate_Click()
 {
-    frmClimateSelection dialog(m_form.state, &m_form);
+    frmClimateSelection dialog(m_state, m_window);
     QString standard;
     runDatabaseAction(
-        m_form.state, DbAccess::Read, QStringLiteral("The standard climate could not be read."),
-        [&] { standard = GetAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID")); });
+        m_state, DbAccess::Read, QStringLiteral("The standard climate could not be read."),
+        [&] { standard = GetAppSetting(m_state.gcnnUser, QStringLiteral("DefaultZoneID")); });
     dialog.setCurrentUniqueID(standard);
     dialog.exec();
     if (dialog.UserHasSelected() &&
-        runDatabaseAction(m_form.state, DbAccess::Write,
+        runDatabaseAction(m_state, DbAccess::Write,
                           QStringLiteral("The standard climate could not be saved."), [&] {
-                              SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("DefaultZoneID"),
+                              SaveAppSetting(m_state.gcnnUser, QStringLiteral("DefaultZoneID"),
                                              dialog.ClimateUniqueID());
                           }))
         UpdateStandardClimateCaption(dialog.ClimateCityLocation());

@@ -5,14 +5,15 @@
 #include "Database.h"
 #include "DatabaseAction.h"
 #include "Dialogs.h"
+#include "FieldValidation.h"
 #include "FlowHoodTab.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
+#include "Session.h"
 #include "StoredValues.h"
+#include "TechnicianChoice.h"
 #include "WaitCursor.h"
-#include "frmHVACMain.h"
 #include "ui_EfficiencyPage.h"
-#include "ui_HomePage.h"
 #include "vbconvert.h"
 #include "vbdate.h"
 #include "vbformat.h"
@@ -59,7 +60,7 @@ void selectCode(QComboBox* list, const QVariant& code)
 
 void EfficiencyTab::SetUpDLGrid()
 {
-    QTableWidget* grid = m_form.dl->fgdDLTestSelect;
+    QTableWidget* grid = m_ui->fgdDLTestSelect;
     m_suppressTestLoad = true;
     grid->clear();
     grid->setColumnCount(ColumnCount);
@@ -78,16 +79,16 @@ void EfficiencyTab::SetUpDLGrid()
 
 void EfficiencyTab::RefreshDLTests()
 {
-    QTableWidget* grid = m_form.dl->fgdDLTestSelect;
+    QTableWidget* grid = m_ui->fgdDLTestSelect;
     m_suppressTestLoad = true;
     grid->clearSelection();
     grid->setRowCount(0);
     QSqlQuery q =
-        execSql(m_form.state.gcnnUser,
+        execSql(m_ctx.state.gcnnUser,
                 QStringLiteral("SELECT DlaID, DlaTestDate, DlaUserID, DlaSystemDescription "
                                "FROM [Duct Leak Analysis] WHERE ClientID = ? "
                                "ORDER BY DlaUserID, DlaTestDate, DlaID"),
-                {m_form.session.gintClientID()});
+                {m_ctx.session.gintClientID()});
     while (q.next()) {
         const auto id = stored::whole32(q.value(0));
         if (!id)
@@ -105,7 +106,7 @@ void EfficiencyTab::RefreshDLTests()
 
 bool EfficiencyTab::selectListedRow(int32_t dlaId)
 {
-    QTableWidget* grid = m_form.dl->fgdDLTestSelect;
+    QTableWidget* grid = m_ui->fgdDLTestSelect;
     for (int row = 0; row < grid->rowCount(); ++row) {
         if (grid->item(row, ColId)->text().toInt() != dlaId)
             continue;
@@ -122,7 +123,7 @@ void EfficiencyTab::fgdDLTestSelect_SelChange()
 {
     if (m_suppressTestLoad)
         return;
-    QTableWidget* grid = m_form.dl->fgdDLTestSelect;
+    QTableWidget* grid = m_ui->fgdDLTestSelect;
     const QList<QTableWidgetItem*> selected = grid->selectedItems();
     if (selected.isEmpty())
         return;
@@ -133,11 +134,11 @@ void EfficiencyTab::fgdDLTestSelect_SelChange()
 void EfficiencyTab::ShowDlaRecord(int32_t dlaId)
 {
     QSqlQuery q =
-        execSql(m_form.state.gcnnUser,
+        execSql(m_ctx.state.gcnnUser,
                 QStringLiteral("SELECT * FROM [Duct Leak Analysis] WHERE DlaID = ?"), {dlaId});
     if (!q.next())
         return; // deleted meanwhile: the page keeps what it shows
-    auto* dl = m_form.dl.get();
+    auto* dl = m_ui;
     auto field = [&q](const char* name) { return q.value(QLatin1String(name)); };
 
     dl->txtDLTestDateTime->setText(stored::dateText(field("DlaTestDate"), "mm/dd/yyyy h:mm am/pm"));
@@ -169,62 +170,62 @@ void EfficiencyTab::ShowDlaRecord(int32_t dlaId)
                        field("DlaSummerDesignGrainDifference"));
 
     ClearDLResults();
-    m_form.flowHood->CalculateTotalLeaks();
-    m_form.session.mintCurrentDlaID = dlaId;
-    m_form.session.mblnDataChanged = false;
+    m_flowHood.CalculateTotalLeaks();
+    m_ctx.session.mintCurrentDlaID = dlaId;
+    m_ctx.session.mblnDataChanged = false;
 }
 
 void EfficiencyTab::fillDesignValuesFromClimate()
 {
     QString winter, summer, grains;
-    if (!m_form.session.mstrClimateUniqueID().isEmpty()) {
-        QSqlQuery q = execSql(m_form.state.gcnnUser,
+    if (!m_ctx.session.mstrClimateUniqueID().isEmpty()) {
+        QSqlQuery q = execSql(m_ctx.state.gcnnUser,
                               QStringLiteral("SELECT ZoneWinterOutdoorDesignTemp, "
                                              "ZoneSummerOutdoorDesignTemp, "
                                              "ZoneSummerDesignGrainDifference "
                                              "FROM [Climates by prevalence] WHERE UniqueID = ?"),
-                              {m_form.session.mstrClimateUniqueID()});
+                              {m_ctx.session.mstrClimateUniqueID()});
         if (q.next()) {
             winter = stored::numberText(q.value(0));
             summer = stored::numberText(q.value(1));
             grains = stored::numberText(q.value(2));
         }
     }
-    stored::showNumber(m_form.dl->txtDLWinterOutDesignTemp, winter);
-    stored::showNumber(m_form.dl->txtDLSummerOutDesignTemp, summer);
-    stored::showNumber(m_form.dl->txtDLSummerDesignGrainDifference, grains);
+    stored::showNumber(m_ui->txtDLWinterOutDesignTemp, winter);
+    stored::showNumber(m_ui->txtDLSummerOutDesignTemp, summer);
+    stored::showNumber(m_ui->txtDLSummerDesignGrainDifference, grains);
 }
 
 void EfficiencyTab::PrepDLATab()
 {
     RefreshDLTests();
     // An analysis of this client still on the page stays as it is.
-    if (m_form.session.mintCurrentDlaID >= 1 && selectListedRow(m_form.session.mintCurrentDlaID))
+    if (m_ctx.session.mintCurrentDlaID >= 1 && selectListedRow(m_ctx.session.mintCurrentDlaID))
         return;
-    m_form.session.mintCurrentDlaID = -1;
+    m_ctx.session.mintCurrentDlaID = -1;
     fillDesignValuesFromClimate();
-    if (m_form.dl->txtDLTestDateTime->text().isEmpty())
+    if (m_ui->txtDLTestDateTime->text().isEmpty())
         DLDateNow_Click();
 }
 
 void EfficiencyTab::prepare()
 {
-    runDatabaseAction(m_form.state, DbAccess::Read,
+    runDatabaseAction(m_ctx.state, DbAccess::Read,
                       QStringLiteral("The efficiency analyses could not be read."),
                       [this] { PrepDLATab(); });
 }
 
 bool EfficiencyTab::designValuesAreNumbers()
 {
-    auto* dl = m_form.dl.get();
+    auto* dl = m_ui;
     for (QLineEdit* box : {dl->txtDLWinterOutDesignTemp, dl->txtDLSummerOutDesignTemp,
                            dl->txtDLSummerDesignGrainDifference}) {
         if (box->text().isEmpty() || vbrt::isNumeric(box->text()))
             continue;
-        m_form.state.dialogs.msgBox(QStringLiteral("A number is required."),
-                                    platform::MsgButtons::OK, platform::MsgIcon::None,
-                                    ProgramState::title());
-        const platform::FieldValidation::Suspend suspend(m_form.validation);
+        m_ctx.state.dialogs.msgBox(QStringLiteral("A number is required."),
+                                   platform::MsgButtons::OK, platform::MsgIcon::None,
+                                   ProgramState::title());
+        const platform::FieldValidation::Suspend suspend(m_ctx.validation);
         box->setFocus();
         return false;
     }
@@ -233,7 +234,7 @@ bool EfficiencyTab::designValuesAreNumbers()
 
 bool EfficiencyTab::DLSave()
 {
-    auto* dl = m_form.dl.get();
+    auto* dl = m_ui;
     for (QWidget* field : {static_cast<QWidget*>(dl->txtDLTestDateTime),
                            static_cast<QWidget*>(dl->txtDLSystemDescription),
                            static_cast<QWidget*>(dl->cmbDLPrimaryHeat),
@@ -242,13 +243,13 @@ bool EfficiencyTab::DLSave()
                            static_cast<QWidget*>(dl->txtDLSupplyLeaksSqIn),
                            static_cast<QWidget*>(dl->txtDLReturnLeaksSqIn),
                            static_cast<QWidget*>(dl->cmbDLReturnLeaks)}) {
-        if (!m_form.validation.runCheck(field))
+        if (!m_ctx.validation.runCheck(field))
             return false;
     }
     if (!designValuesAreNumbers())
         return false;
-    ProgramState& state = m_form.state;
-    if (m_form.session.gintClientID() < 0) {
+    ProgramState& state = m_ctx.state;
+    if (m_ctx.session.gintClientID() < 0) {
         // The page is only reachable with a client; a row without one could never be listed.
         state.dialogs.msgBox(QStringLiteral("Please select a client before saving an analysis."),
                              platform::MsgButtons::OK, platform::MsgIcon::None,
@@ -258,7 +259,7 @@ bool EfficiencyTab::DLSave()
 
     platform::WaitCursor wait;
     const QSqlDatabase& db = state.gcnnUser;
-    const QString tech = fitText(m_form.home->cmbTechnician->currentText(),
+    const QString tech = fitText(m_technicians.currentTechnician(),
                                  fieldSize(db, Table, QStringLiteral("TechName")));
     const QString testNum =
         SaveableText(db, Table, QStringLiteral("DlaUserID"), dl->txtDLTestNum)->text();
@@ -281,7 +282,7 @@ bool EfficiencyTab::DLSave()
                                "DlaReturnLeaks, DlaAtticRoofCoolingFactor, DlaWinterOutDesignTemp, "
                                "DlaSummerOutDesignTemp, DlaSummerDesignGrainDifference) "
                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                {m_form.session.gintClientID(), vbrt::cdate(dl->txtDLTestDateTime->text()), tech,
+                {m_ctx.session.gintClientID(), vbrt::cdate(dl->txtDLTestDateTime->text()), tech,
                  testNum, description, codeOf(dl->cmbDLPrimaryHeat), btu,
                  numberOf(dl->txtDLTotalCoolingTons), numberOf(dl->txtDLSupplyLeaksSqIn),
                  numberOf(dl->txtDLReturnLeaksSqIn), codeOf(dl->cmbDLReturnLeaks),
@@ -295,7 +296,7 @@ bool EfficiencyTab::DLSave()
         });
     if (!saved)
         return false;
-    m_form.session.mintCurrentDlaID = id;
-    m_form.session.mblnDataChanged = false;
+    m_ctx.session.mintCurrentDlaID = id;
+    m_ctx.session.mblnDataChanged = false;
     return true;
 }

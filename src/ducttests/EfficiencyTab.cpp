@@ -2,10 +2,13 @@
 
 #include "DatabaseAction.h"
 #include "Dialogs.h"
+#include "FieldValidation.h"
 #include "FlowHoodTab.h"
 #include "ListFunctions.h"
+#include "PageNavigation.h"
+#include "Pages.h"
 #include "ProgramState.h"
-#include "frmHVACMain.h"
+#include "Session.h"
 #include "ui_EfficiencyPage.h"
 #include "vbconvert.h"
 #include "vbdate.h"
@@ -38,26 +41,29 @@ void gather(std::array<QLineEdit*, N>& boxes, QWidget* page, const QString& base
 
 } // namespace
 
-EfficiencyTab::EfficiencyTab(frmHVACMain& form) : m_form(form)
+EfficiencyTab::EfficiencyTab(const PageContext& context, Ui::EfficiencyPage& page,
+                             QWidget* pageWidget, TechnicianChoice& technicians,
+                             FlowHoodTab& flowHood)
+    : m_ctx(context), m_ui(&page), m_page(pageWidget), m_technicians(technicians),
+      m_flowHood(flowHood)
 {
-    QWidget* page = m_form.pageEfficiency;
-    gather(atxtDLACSeer, page, QStringLiteral("atxtDLACSeer"));
-    gather(atxtDLACEfficiency, page, QStringLiteral("atxtDLACEfficiency"));
-    gather(atxtDLHeatSourceRating, page, QStringLiteral("atxtDLHeatSourceRating"));
-    gather(atxtDLHeatingEfficiency, page, QStringLiteral("atxtDLHeatingEfficiency"));
+    gather(atxtDLACSeer, m_page, QStringLiteral("atxtDLACSeer"));
+    gather(atxtDLACEfficiency, m_page, QStringLiteral("atxtDLACEfficiency"));
+    gather(atxtDLHeatSourceRating, m_page, QStringLiteral("atxtDLHeatSourceRating"));
+    gather(atxtDLHeatingEfficiency, m_page, QStringLiteral("atxtDLHeatingEfficiency"));
 
     // The two typed lists do their own matching; Qt's completion would fight it.
-    for (QComboBox* list : {m_form.dl->cmbDLPrimaryHeat, m_form.dl->cmbDLReturnLeaks}) {
+    for (QComboBox* list : {m_ui->cmbDLPrimaryHeat, m_ui->cmbDLReturnLeaks}) {
         list->setCompleter(nullptr);
         list->setInsertPolicy(QComboBox::NoInsert);
     }
-    m_form.dl->zlblDLHeatPumpRating->hide();
+    m_ui->zlblDLHeatPumpRating->hide();
     connectSignals();
 }
 
 void EfficiencyTab::connectSignals()
 {
-    auto* dl = m_form.dl.get();
+    auto* dl = m_ui;
     connect(dl->cmbDLReturnLeaks, &QComboBox::editTextChanged, this,
             &EfficiencyTab::cmbDLReturnLeaks_Change);
     connect(dl->cmbDLAtticRoofCoolingFactor, &QComboBox::currentIndexChanged, this,
@@ -76,12 +82,12 @@ void EfficiencyTab::connectSignals()
     connect(dl->DLDateNow, &QPushButton::clicked, this, &EfficiencyTab::DLDateNow_Click);
     connect(dl->cmdDLSave, &QPushButton::clicked, this, &EfficiencyTab::cmdDLSave_Click);
     connect(dl->fgdDLTestSelect, &QTableWidget::itemSelectionChanged, this, [this] {
-        runDatabaseAction(m_form.state, DbAccess::Read,
+        runDatabaseAction(m_ctx.state, DbAccess::Read,
                           QStringLiteral("The efficiency analysis could not be loaded."),
                           [this] { fgdDLTestSelect_SelChange(); });
     });
 
-    auto& v = m_form.validation;
+    auto& v = m_ctx.validation;
     v.addCheck(dl->txtDLTestDateTime, [this](bool& c) { txtDLTestDateTime_Validate(c); });
     v.addCheck(dl->txtDLSystemDescription, [this](bool& c) { txtDLSystemDescription_Validate(c); });
     v.addCheck(dl->cmbDLPrimaryHeat, [this](bool& c) { cmbDLPrimaryHeat_Validate(c); });
@@ -98,26 +104,26 @@ void EfficiencyTab::cmbDLReturnLeaks_Change()
 {
     if (mblnDLResultsShown)
         ClearDLResults();
-    m_form.session.mblnDataChanged = true;
+    m_ctx.session.mblnDataChanged = true;
 }
 
 void EfficiencyTab::cmbDLAtticRoofCoolingFactor_Click()
 {
     if (mblnDLResultsShown)
         ClearDLResults();
-    m_form.session.mblnDataChanged = true;
+    m_ctx.session.mblnDataChanged = true;
 }
 
 void EfficiencyTab::txtDLInput_Change()
 {
     if (mblnDLResultsShown)
         ClearDLResults();
-    m_form.session.mblnDataChanged = true;
+    m_ctx.session.mblnDataChanged = true;
 }
 
 void EfficiencyTab::txtDLDesignValue_Change()
 {
-    m_form.session.mblnDataChanged = true;
+    m_ctx.session.mblnDataChanged = true;
 }
 
 void EfficiencyTab::cmbDLPrimaryHeat_Change(const QString& typed)
@@ -126,7 +132,7 @@ void EfficiencyTab::cmbDLPrimaryHeat_Change(const QString& typed)
     if (m_typeAhead)
         return;
     m_typeAhead = true;
-    QComboBox* list = m_form.dl->cmbDLPrimaryHeat;
+    QComboBox* list = m_ui->cmbDLPrimaryHeat;
     if (mblnDLResultsShown)
         ClearDLResults();
     const qsizetype n = typed.size();
@@ -148,18 +154,18 @@ void EfficiencyTab::cmbDLPrimaryHeat_Change(const QString& typed)
             edit->setText(typed);
         }
     }
-    m_form.session.mblnDataChanged = true;
+    m_ctx.session.mblnDataChanged = true;
     m_typeAhead = false;
 }
 
 void EfficiencyTab::cmbDLPrimaryHeat_Click()
 {
-    HeatRelabel(m_form.dl->cmbDLPrimaryHeat->currentIndex());
+    HeatRelabel(m_ui->cmbDLPrimaryHeat->currentIndex());
 }
 
 void EfficiencyTab::HeatRelabel(int listPosition)
 {
-    auto* dl = m_form.dl.get();
+    auto* dl = m_ui;
     const bool heatPump = listPosition == HeatPumpPosition;
     if (heatPump)
         dl->txtDLTotalBtuInput->clear();
@@ -178,7 +184,7 @@ void EfficiencyTab::HeatRelabel(int listPosition)
 
 void EfficiencyTab::DLDateNow_Click()
 {
-    m_form.dl->txtDLTestDateTime->setText(
+    m_ui->txtDLTestDateTime->setText(
         vbrt::formatDate(QDateTime::currentDateTime(), "mm/dd/yyyy h:mm am/pm"));
 }
 
@@ -192,14 +198,14 @@ void EfficiencyTab::cmdDLSave_Click()
 void EfficiencyTab::refuse(bool& cancel, const QString& message, bool appTitle)
 {
     // An empty title gives the box the application's default title.
-    m_form.state.dialogs.msgBox(message, platform::MsgButtons::OK, platform::MsgIcon::None,
-                                appTitle ? ProgramState::title() : QString());
+    m_ctx.state.dialogs.msgBox(message, platform::MsgButtons::OK, platform::MsgIcon::None,
+                               appTitle ? ProgramState::title() : QString());
     cancel = true;
 }
 
 void EfficiencyTab::cmbDLReturnLeaks_Validate(bool& cancel)
 {
-    QComboBox* list = m_form.dl->cmbDLReturnLeaks;
+    QComboBox* list = m_ui->cmbDLReturnLeaks;
     const QString typed = list->currentText();
     const int index = LocateComboText(list, typed);
     if (index != list->currentIndex()) {
@@ -214,7 +220,7 @@ void EfficiencyTab::cmbDLReturnLeaks_Validate(bool& cancel)
 
 void EfficiencyTab::cmbDLPrimaryHeat_Validate(bool& cancel)
 {
-    const int position = m_form.dl->cmbDLPrimaryHeat->currentIndex();
+    const int position = m_ui->cmbDLPrimaryHeat->currentIndex();
     if (position < 0) {
         refuse(cancel, QStringLiteral("A 'Primary heating system' must be selected."), false);
         return;
@@ -227,8 +233,8 @@ void EfficiencyTab::txtDLTotalBtuInput_Validate(bool& cancel)
     cmbDLPrimaryHeat_Validate(cancel);
     if (cancel)
         return;
-    QLineEdit* box = m_form.dl->txtDLTotalBtuInput;
-    if (ComboData(m_form.dl->cmbDLPrimaryHeat) == HeatPumpCode) {
+    QLineEdit* box = m_ui->txtDLTotalBtuInput;
+    if (ComboData(m_ui->cmbDLPrimaryHeat) == HeatPumpCode) {
         box->clear();
         return;
     }
@@ -261,7 +267,7 @@ void EfficiencyTab::txtDLTotalBtuInput_Validate(bool& cancel)
 
 void EfficiencyTab::txtDLTotalCoolingTons_Validate(bool& cancel)
 {
-    const QString text = m_form.dl->txtDLTotalCoolingTons->text();
+    const QString text = m_ui->txtDLTotalCoolingTons->text();
     if (text.isEmpty()) {
         refuse(cancel, QStringLiteral("A Total Cooling Tons value must be entered."), true);
         return;
@@ -289,7 +295,7 @@ void EfficiencyTab::txtDLTotalCoolingTons_Validate(bool& cancel)
 
 void EfficiencyTab::txtDLSupplyLeaksSqIn_Validate(bool& cancel)
 {
-    const QString text = m_form.dl->txtDLSupplyLeaksSqIn->text();
+    const QString text = m_ui->txtDLSupplyLeaksSqIn->text();
     if (text.isEmpty()) {
         refuse(cancel, QStringLiteral("A Supply Duct Leakage value must be entered."), true);
         return;
@@ -298,12 +304,12 @@ void EfficiencyTab::txtDLSupplyLeaksSqIn_Validate(bool& cancel)
         refuse(cancel, QStringLiteral("A number is required."), true);
         return;
     }
-    m_form.flowHood->CalculateTotalLeaks();
+    m_flowHood.CalculateTotalLeaks();
 }
 
 void EfficiencyTab::txtDLReturnLeaksSqIn_Validate(bool& cancel)
 {
-    const QString text = m_form.dl->txtDLReturnLeaksSqIn->text();
+    const QString text = m_ui->txtDLReturnLeaksSqIn->text();
     if (text.isEmpty()) {
         refuse(cancel, QStringLiteral("A Return Duct Leakage value must be entered."), true);
         return;
@@ -312,12 +318,12 @@ void EfficiencyTab::txtDLReturnLeaksSqIn_Validate(bool& cancel)
         refuse(cancel, QStringLiteral("A number is required."), true);
         return;
     }
-    m_form.flowHood->CalculateTotalLeaks();
+    m_flowHood.CalculateTotalLeaks();
 }
 
 void EfficiencyTab::txtDLTestDateTime_Validate(bool& cancel)
 {
-    const QString text = m_form.dl->txtDLTestDateTime->text();
+    const QString text = m_ui->txtDLTestDateTime->text();
     if (text.isEmpty()) {
         refuse(cancel,
                QStringLiteral("A date and time must be entered - use mm/dd/yyyy HH:MM format."),
@@ -333,7 +339,7 @@ void EfficiencyTab::txtDLTestDateTime_Validate(bool& cancel)
 
 void EfficiencyTab::txtDLSystemDescription_Validate(bool&)
 {
-    QLineEdit* box = m_form.dl->txtDLSystemDescription;
+    QLineEdit* box = m_ui->txtDLSystemDescription;
     if (box->text().contains(QLatin1Char('"')))
         box->setText(box->text().replace(QLatin1Char('"'), QLatin1Char('\'')));
 }
@@ -342,11 +348,11 @@ void EfficiencyTab::txtDLSystemDescription_Validate(bool&)
 
 void EfficiencyTab::ClearDLATab()
 {
-    auto* dl = m_form.dl.get();
+    auto* dl = m_ui;
     DLDateNow_Click();
     dl->cmbDLAtticRoofCoolingFactor->setCurrentIndex(0);
     // Only on the page shown: a box on a hidden page would take keystrokes unseen.
-    if (m_form.tabMain->currentWidget() == m_form.pageEfficiency)
+    if (m_ctx.navigation.currentPage() == pages::Efficiency)
         dl->txtDLSystemDescription->setFocus();
     dl->txtDLTotalBtuInput->clear();
     dl->txtDLSystemDescription->clear();
@@ -357,7 +363,7 @@ void EfficiencyTab::ClearDLATab()
     // The leak boxes are kept, but the total is a result and stays empty until they are
     // entered again.
     // The page no longer shows a saved analysis.
-    m_form.session.mintCurrentDlaID = -1;
+    m_ctx.session.mintCurrentDlaID = -1;
     m_suppressTestLoad = true;
     dl->fgdDLTestSelect->clearSelection();
     m_suppressTestLoad = false;
@@ -365,7 +371,7 @@ void EfficiencyTab::ClearDLATab()
 
 void EfficiencyTab::ClearDLResults()
 {
-    auto* dl = m_form.dl.get();
+    auto* dl = m_ui;
     for (std::size_t i = 0; i < atxtDLACSeer.size(); ++i) {
         atxtDLACSeer[i]->clear();
         atxtDLACEfficiency[i]->clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageBehaviour.h"
+#include "PageContext.h"
 
 #include <QObject>
 #include <QString>
@@ -8,8 +9,14 @@
 #include <array>
 #include <cstdint>
 
-class frmHVACMain;
+class FlowHoodTab;
 class QLineEdit;
+class QWidget;
+class TechnicianChoice;
+
+namespace Ui {
+class EfficiencyPage;
+}
 
 // The Efficiency Analysis page: entry, checks, saving and the list of saved analyses.
 // The efficiency calculation is not part of this program, so results stay empty and the
@@ -17,7 +24,10 @@ class QLineEdit;
 class EfficiencyTab : public QObject, public PageBehaviour
 {
 public:
-    explicit EfficiencyTab(frmHVACMain& form);
+    // An analysis is saved under the technician chosen; the flow hood page keeps its total
+    // leakage.
+    EfficiencyTab(const PageContext& context, Ui::EfficiencyPage& page, QWidget* pageWidget,
+                  TechnicianChoice& technicians, FlowHoodTab& flowHood);
 
     // The page as the tab hub leaves or enters it.
     bool holdsEntries() const override { return true; }
@@ -77,7 +87,11 @@ private:
     bool selectListedRow(int32_t dlaId);
     void fillDesignValuesFromClimate();
 
-    frmHVACMain& m_form;
+    PageContext m_ctx;
+    Ui::EfficiencyPage* m_ui;
+    QWidget* m_page;
+    TechnicianChoice& m_technicians;
+    FlowHoodTab& m_flowHood;
     bool m_typeAhead = false;        // the type-ahead is changing the box itself
     bool m_suppressTestLoad = false; // a list row is selected without loading it
 };

@@ -1,17 +1,19 @@
 #include "FlowHoodTab.h"
 
-#include "frmHVACMain.h"
-#include "ui_EfficiencyPage.h"
+#include "Session.h"
 #include "vbconvert.h"
 #include "vbformat.h"
 
 #include <QLineEdit>
 
-FlowHoodTab::FlowHoodTab(frmHVACMain& form) : m_form(form) {}
+FlowHoodTab::FlowHoodTab(Session& session, const DuctLeakBoxes& leaks)
+    : m_session(session), m_leaks(leaks)
+{
+}
 
 void FlowHoodTab::PrepFHATab()
 {
-    m_form.session.mintCurrentFHTestID = -1;
+    m_session.mintCurrentFHTestID = -1;
 }
 
 bool FlowHoodTab::FHSave()
@@ -21,13 +23,12 @@ bool FlowHoodTab::FHSave()
 
 void FlowHoodTab::ClearFHATab()
 {
-    m_form.session.mintCurrentFHTestID = -1;
+    m_session.mintCurrentFHTestID = -1;
 }
 
 void FlowHoodTab::CalculateTotalLeaks()
 {
-    const auto supply = vbrt::parseNumber(m_form.dl->txtDLSupplyLeaksSqIn->text());
-    const auto ret = vbrt::parseNumber(m_form.dl->txtDLReturnLeaksSqIn->text());
-    m_form.dl->txtDLTotalLeaksSqIn->setText(supply && ret ? vbrt::format(*supply + *ret, "#,##0.0")
-                                                          : QString());
+    const auto supply = vbrt::parseNumber(m_leaks.supply->text());
+    const auto ret = vbrt::parseNumber(m_leaks.ret->text());
+    m_leaks.total->setText(supply && ret ? vbrt::format(*supply + *ret, "#,##0.0") : QString());
 }

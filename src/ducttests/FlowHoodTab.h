@@ -4,14 +4,23 @@
 
 #include <QObject>
 
-class frmHVACMain;
+class QLineEdit;
+class Session;
+
+// The efficiency page's duct leakage boxes whose total the flow hood page keeps.
+struct DuctLeakBoxes
+{
+    QLineEdit* supply = nullptr;
+    QLineEdit* ret = nullptr;
+    QLineEdit* total = nullptr;
+};
 
 // The Flow Hood Leak Test page. Flow hood tests are not available in this program: the page
 // takes no readings, so nothing on it is ever pending, and it only moves on.
 class FlowHoodTab : public QObject, public PageBehaviour
 {
 public:
-    explicit FlowHoodTab(frmHVACMain& form);
+    FlowHoodTab(Session& session, const DuctLeakBoxes& leaks);
 
     // The page as the tab hub leaves or enters it. After a save on the way out, the page
     // entered is shown as it stands, not prepared.
@@ -31,5 +40,6 @@ public:
     void CalculateTotalLeaks();
 
 private:
-    frmHVACMain& m_form;
+    Session& m_session;
+    DuctLeakBoxes m_leaks;
 };

@@ -41,7 +41,17 @@ TabHub::TabHub(frmHVACMain& form) : m_form(form)
     connect(m_form.dl->cmdGoHome, &QPushButton::clicked, this, &TabHub::cmdGoHome_Click);
     // The Home page's media button opens the same library as the media page.
     connect(m_form.home->cmdHomePlayMovie, &QPushButton::clicked, this,
-            [this] { ShowMediaViewer(m_form); });
+            [this] { ShowMediaViewer(m_form.state, m_form.window()); });
+}
+
+QString TabHub::currentPage() const
+{
+    return caption(m_form.tabMain->currentIndex());
+}
+
+void TabHub::showPage(const QString& caption)
+{
+    m_form.tabMain->setCurrentIndex(pageIndex(caption));
 }
 
 bool TabHub::eventFilter(QObject* watched, QEvent* event)

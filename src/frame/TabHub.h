@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageNavigation.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -11,17 +13,20 @@ class QWidget;
 // Moving between the main form's pages: the technician rule, the question about unsaved work
 // on the page left, and preparing the page entered. Pages are told apart by their captions;
 // what a page does on the way out or in is its registered behaviour.
-class TabHub : public QObject
+class TabHub : public QObject, public PageNavigation
 {
 public:
     explicit TabHub(frmHVACMain& form);
+
+    QString currentPage() const override;
+    void showPage(const QString& caption) override;
 
     // Once per page, as the form is built; the behaviour must outlive the hub.
     void registerPage(const QString& caption, PageBehaviour& behaviour);
 
     // Runs after every page change; previousTab is the index of the page left.
     void tabMain_Click(int previousTab);
-    void CheckTabEnables();
+    void CheckTabEnables() override;
     void cmdContinueFromHome_Click();
     void cmdContinueFromHLTab_Click();
     void cmdContinueFromFlowHoodTab_Click();

@@ -6,10 +6,13 @@
 #include "EfficiencyTab.h"
 #include "FixedLists.h"
 #include "FlowHoodTab.h"
+#include "HouseDataBoxes.h"
 #include "HouseLeakageTab.h"
 #include "HouseLeakageTest.h"
 #include "MultimediaCode.h"
 #include "PageBehaviour.h"
+#include "PageContext.h"
+#include "PageReportSource.h"
 #include "Pages.h"
 #include "ProgramState.h"
 #include "ReportBuilder.h"
@@ -60,7 +63,7 @@ class MediaPageBehaviour final : public PageBehaviour
 public:
     explicit MediaPageBehaviour(frmHVACMain& form) : m_form(form) {}
 
-    void prepare() override { ShowMediaViewer(m_form); }
+    void prepare() override { ShowMediaViewer(m_form.state, m_form.window()); }
     bool returnsWhenPrepared() const override { return true; }
 
 private:
@@ -109,22 +112,42 @@ frmHVACMain::frmHVACMain(ProgramState& state_, QWidget* parent)
     resize(1000, 730);
     platform::SelectAllOnFocus::install(this);
 
-    clients = std::make_unique<ClientRecords>(*this);
-    technicians = std::make_unique<Technicians>(*this);
-    climate = std::make_unique<CurrentClimate>(*this);
-    houseLeakage = std::make_unique<HouseLeakageTab>(*this);
-    efficiency = std::make_unique<EfficiencyTab>(*this);
-    flowHood = std::make_unique<FlowHoodTab>(*this);
+    // Each subsystem gets its own page and what it needs of the others; the tab hub comes
+    // first, as every page moves between pages through it.
+    hub = std::make_unique<TabHub>(*this);
+    const PageContext context{state, session, validation, *hub, this};
+    climate = std::make_unique<CurrentClimate>(
+        state, session,
+        CurrentClimate::Controls{survey->lblClimate, survey->cmdSelectClimate,
+                                 home->lblSelectClimate, home->cmdSelectDefaultClimate},
+        this);
+    clients = std::make_unique<ClientRecords>(context, *home, *survey, pageClientSurvey, *climate);
+    technicians = std::make_unique<Technicians>(context, *home);
+    houseLeakage = std::make_unique<HouseLeakageTab>(
+        context, *hl, pageHouseLeakage,
+        HouseDataBoxes{survey->txtHLLivingArea, survey->cmbHLStories, survey->txtHLCeilingHeight,
+                       survey->txtHLBedrooms},
+        *technicians);
+    flowHood = std::make_unique<FlowHoodTab>(
+        session,
+        DuctLeakBoxes{dl->txtDLSupplyLeaksSqIn, dl->txtDLReturnLeaksSqIn, dl->txtDLTotalLeaksSqIn});
+    efficiency =
+        std::make_unique<EfficiencyTab>(context, *dl, pageEfficiency, *technicians, *flowHood);
     homeBehaviour = std::make_unique<HomePageBehaviour>(*this);
     mediaBehaviour = std::make_unique<MediaPageBehaviour>(*this);
-    hub = std::make_unique<TabHub>(*this);
     hub->registerPage(pages::Home, *homeBehaviour);
     hub->registerPage(pages::ClientSurvey, *clients);
     hub->registerPage(pages::HouseLeakage, *houseLeakage);
     hub->registerPage(pages::FlowHood, *flowHood);
     hub->registerPage(pages::Efficiency, *efficiency);
     hub->registerPage(pages::Media, *mediaBehaviour);
-    reports = std::make_unique<ReportBuilder>(*this);
+    reportSource = std::make_unique<PageReportSource>(*this);
+    reports = std::make_unique<ReportBuilder>(
+        state, this,
+        ReportBuilder::Buttons{hl->cmdHLViewClientReport, hl->cmdHLPrintClientReport,
+                               hl->cmdHLViewTechReport, hl->cmdHLPrintTechReport,
+                               hl->cmdContinueFromHLTab},
+        *reportSource);
     wireSession();
 }
 
@@ -138,6 +161,9 @@ void frmHVACMain::wireSession()
     connect(&session, &Session::houseDataChanged, &session, &Session::clearResults);
     connect(&session, &Session::resultsCleared, houseLeakage.get(),
             &HouseLeakageTab::ClearHLResults);
+    // A climate the user chose for the client is an edit of the client.
+    connect(climate.get(), &CurrentClimate::clientClimateChosen, clients.get(),
+            &ClientRecords::EnableClientSave);
 }
 
 frmHVACMain::~frmHVACMain() = default;
@@ -255,7 +281,7 @@ void frmHVACMain::Form_QueryUnload()
 
 void frmHVACMain::Form_Unload()
 {
-    mobjHLTest.reset();
+    houseLeakage->mobjHLTest.reset();
     if (state.gcnnUser.isOpen())
         state.gcnnUser.close();
 }

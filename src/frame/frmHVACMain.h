@@ -10,7 +10,6 @@
 #include <memory>
 
 class QTabWidget;
-class HouseLeakageTest;
 struct ProgramState;
 class ClientRecords;
 class Technicians;
@@ -21,6 +20,7 @@ class FlowHoodTab;
 class PageBehaviour;
 class TabHub;
 class ReportBuilder;
+class ReportSource;
 
 namespace Ui {
 class HomePage;
@@ -31,7 +31,8 @@ class EfficiencyPage;
 } // namespace Ui
 
 // The tabbed main form. It owns the pages' widgets and the session, the state the pages share;
-// each subsystem's behaviour lives in its own class that holds a reference to the form.
+// each subsystem's behaviour lives in its own class, given its own page and, through the
+// session and narrow interfaces, what it needs of the others.
 class frmHVACMain : public QWidget
 {
 public:
@@ -74,12 +75,12 @@ public:
     std::unique_ptr<PageBehaviour> homeBehaviour;
     std::unique_ptr<PageBehaviour> mediaBehaviour;
     std::unique_ptr<TabHub> hub;
+    std::unique_ptr<ReportSource> reportSource;
     std::unique_ptr<ReportBuilder> reports;
 
     // The form's own state; what the pages share lives in session.
     bool mblnFormReady = false;
     bool mblnRevertingTab = false;
-    std::unique_ptr<HouseLeakageTest> mobjHLTest;
 
     // The caption the window was designed with; start-up appends a suffix to it.
     static QString designedCaption();

@@ -7,12 +7,12 @@
 #include "Dialogs.h"
 #include "ErrorReport.h"
 #include "HLResultsSnapshot.h"
+#include "HouseDataBoxes.h"
 #include "HouseLeakageTest.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
+#include "Session.h"
 #include "WaitCursor.h"
-#include "frmHVACMain.h"
-#include "ui_ClientSurveyPage.h"
 #include "ui_HouseLeakagePage.h"
 #include "vbconvert.h"
 #include "vberror.h"
@@ -56,12 +56,12 @@ bool HouseLeakageTab::ValidateHLInputs(bool showMessages)
     {
         // For its layout and blower count only; a missing range shows when the test cannot
         // find its constants.
-        Session::SilentChecks silent(m_form.session);
+        Session::SilentChecks silent(m_ctx.session);
         bool cancel = false;
         cmbHLRange_Validate(cancel);
     }
     const hl::RangeKind kind = rangeKind();
-    const bool singlePoint = ComboData(m_form.hl->cmbHLTestType) == 1;
+    const bool singlePoint = ComboData(m_ui->cmbHLTestType) == 1;
     QString incomplete;
     switch (kind) {
     case hl::RangeKind::MeasuredDirectly:
@@ -134,17 +134,17 @@ bool HouseLeakageTab::HLCalculate(bool showMessages)
 bool HouseLeakageTab::prepareCalculation(bool showMessages,
                                          std::shared_ptr<const HLResultsSnapshot>& results)
 {
-    Session::Filling filling(m_form.session);
-    auto& ui = *m_form.hl;
-    auto& house = *m_form.survey;
+    Session::Filling filling(m_ctx.session);
+    auto& ui = *m_ui;
+    const HouseDataBoxes& house = m_house;
     try {
         // A fresh test each time: a test object keeps every data set it was ever given, and
         // the last calculation's readings must not mix into this one.
-        m_form.mobjHLTest = std::make_unique<HouseLeakageTest>();
-        HouseLeakageTest& test = *m_form.mobjHLTest;
-        test.setLblClimateZone(vbrt::cint(m_form.session.mstrClimateLBLZone()));
-        test.setWinterTimeDesignTemperature(m_form.session.msngClimateWinterDesignTemp());
-        test.setGrainDifferenceSummer(m_form.session.msngClimateSummerGrainDiff());
+        mobjHLTest = std::make_unique<HouseLeakageTest>();
+        HouseLeakageTest& test = *mobjHLTest;
+        test.setLblClimateZone(vbrt::cint(m_ctx.session.mstrClimateLBLZone()));
+        test.setWinterTimeDesignTemperature(m_ctx.session.msngClimateWinterDesignTemp());
+        test.setGrainDifferenceSummer(m_ctx.session.msngClimateSummerGrainDiff());
         test.setTestType(int16_t(ComboData(ui.cmbHLTestType)));
         const int direction = ComboData(ui.cmbHLTestDirection2);
         test.setTestDirection(int16_t(vbrt::mod(direction, 2)));
@@ -153,10 +153,10 @@ bool HouseLeakageTab::prepareCalculation(bool showMessages,
 
         test.setInsideTempF(vbrt::csng(ui.txtHLInsideTemp->text()));
         test.setOutsideTempF(vbrt::csng(ui.txtHLOutsideTemp->text()));
-        test.setLivingAreaSqFt(vbrt::clng(house.txtHLLivingArea->text()));
-        test.setStories(int16_t(ComboData(house.cmbHLStories)));
-        test.setAverageCeilingHeightFt(vbrt::csng(house.txtHLCeilingHeight->text()));
-        test.setBedrooms(vbrt::csng(house.txtHLBedrooms->text()));
+        test.setLivingAreaSqFt(vbrt::clng(house.livingArea->text()));
+        test.setStories(int16_t(ComboData(house.stories)));
+        test.setAverageCeilingHeightFt(vbrt::csng(house.ceilingHeight->text()));
+        test.setBedrooms(vbrt::csng(house.bedrooms->text()));
         test.setWindExposure(int16_t(ComboData(ui.cmbHLWindFactor)));
         const hl::RangeKind kind = rangeKind();
         test.setFlowCalculated(kind != hl::RangeKind::MeasuredDirectly);
@@ -213,11 +213,11 @@ bool HouseLeakageTab::prepareCalculation(bool showMessages,
         return true;
     } catch (const DatabaseError& e) {
         // The range constants could not be read: the entries are not at fault.
-        reportDatabaseFailure(m_form.state, QStringLiteral("The results could not be calculated."),
+        reportDatabaseFailure(m_ctx.state, QStringLiteral("The results could not be calculated."),
                               e);
         return false;
     } catch (...) {
-        logHandledError(m_form.state, HandledError::Preparing, QStringLiteral("HLCalculate"),
+        logHandledError(m_ctx.state, HandledError::Preparing, QStringLiteral("HLCalculate"),
                         toError(std::current_exception()));
         return false;
     }
@@ -225,8 +225,8 @@ bool HouseLeakageTab::prepareCalculation(bool showMessages,
 
 bool HouseLeakageTab::readResults(bool showMessages, const HLResultsSnapshot& results)
 {
-    Session::Filling filling(m_form.session);
-    auto& ui = *m_form.hl;
+    Session::Filling filling(m_ctx.session);
+    auto& ui = *m_ui;
     try {
         const float measured = results.MeasuredLeakageSqIn();
         ui.txtActualLeakage->setText(vbrt::format(vbrt::single(measured / 144.0), "#,##0.0"));
@@ -273,7 +273,7 @@ bool HouseLeakageTab::readResults(bool showMessages, const HLResultsSnapshot& re
             button->setEnabled(true);
         return true;
     } catch (...) {
-        logHandledError(m_form.state, HandledError::Calculating, QStringLiteral("HLCalculate"),
+        logHandledError(m_ctx.state, HandledError::Calculating, QStringLiteral("HLCalculate"),
                         toError(std::current_exception()));
         return false;
     }
@@ -281,7 +281,7 @@ bool HouseLeakageTab::readResults(bool showMessages, const HLResultsSnapshot& re
 
 void HouseLeakageTab::warn(const QString& text)
 {
-    m_form.state.dialogs.msgBox(text, MsgButtons::OK, MsgIcon::Exclamation, ProgramState::title());
+    m_ctx.state.dialogs.msgBox(text, MsgButtons::OK, MsgIcon::Exclamation, ProgramState::title());
 }
 
 void HouseLeakageTab::markPointError(int dataset, bool marked)

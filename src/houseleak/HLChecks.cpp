@@ -3,11 +3,13 @@
 #include "HouseLeakageTab.h"
 
 #include "Dialogs.h"
+#include "FieldValidation.h"
+#include "HouseDataBoxes.h"
 #include "ListFunctions.h"
+#include "PageNavigation.h"
 #include "Pages.h"
 #include "ProgramState.h"
-#include "frmHVACMain.h"
-#include "ui_ClientSurveyPage.h"
+#include "Session.h"
 #include "ui_HouseLeakagePage.h"
 
 #include <QTabWidget>
@@ -18,8 +20,8 @@ using platform::MsgResult;
 
 void HouseLeakageTab::addReadingChecks()
 {
-    auto& ui = *m_form.hl;
-    auto& v = m_form.validation;
+    auto& ui = *m_ui;
+    auto& v = m_ctx.validation;
     v.addCheck(ui.txtHLInsideTemp, [this, box = ui.txtHLInsideTemp](bool& c) {
         checkReadingBox(box, hl::Reading::InsideTemp, 0, c);
     });
@@ -44,20 +46,20 @@ void HouseLeakageTab::checkReadingBox(QLineEdit* box, hl::Reading kind, int data
     if (box->isReadOnly() || box->text().trimmed().isEmpty())
         return;
     const hl::CheckResult result = hl::checkReading(kind, box->text(), dataset);
-    const bool messages = m_form.session.mblnShowValidationMessages;
+    const bool messages = m_ctx.session.mblnShowValidationMessages;
     switch (result.outcome) {
     case hl::CheckResult::Accept:
         break;
     case hl::CheckResult::Refuse:
         if (messages)
-            m_form.state.dialogs.msgBox(result.message, MsgButtons::OK, MsgIcon::None,
-                                        ProgramState::title());
+            m_ctx.state.dialogs.msgBox(result.message, MsgButtons::OK, MsgIcon::None,
+                                       ProgramState::title());
         cancel = true;
         break;
     case hl::CheckResult::Ask:
         if (messages &&
-            m_form.state.dialogs.msgBox(result.message, MsgButtons::YesNo, MsgIcon::Question,
-                                        ProgramState::title()) != MsgResult::Yes)
+            m_ctx.state.dialogs.msgBox(result.message, MsgButtons::YesNo, MsgIcon::Question,
+                                       ProgramState::title()) != MsgResult::Yes)
             cancel = true;
         break;
     }
@@ -66,11 +68,11 @@ void HouseLeakageTab::checkReadingBox(QLineEdit* box, hl::Reading kind, int data
 bool HouseLeakageTab::refuse(QWidget* box, const QString& message, bool showMessages)
 {
     if (showMessages)
-        m_form.state.dialogs.msgBox(message, MsgButtons::OK, MsgIcon::Exclamation,
-                                    ProgramState::title());
+        m_ctx.state.dialogs.msgBox(message, MsgButtons::OK, MsgIcon::Exclamation,
+                                   ProgramState::title());
     // A silent check (a test being reloaded) leaves the focus where the user put it.
     if (showMessages && box && box->isVisible()) {
-        platform::FieldValidation::Suspend suspend(m_form.validation);
+        platform::FieldValidation::Suspend suspend(m_ctx.validation);
         box->setFocus(Qt::OtherFocusReason);
     }
     return false;
@@ -78,7 +80,7 @@ bool HouseLeakageTab::refuse(QWidget* box, const QString& message, bool showMess
 
 bool HouseLeakageTab::checkAllReadings(bool showMessages)
 {
-    auto& ui = *m_form.hl;
+    auto& ui = *m_ui;
     const hl::RangeKind kind = rangeKind();
     std::vector<std::tuple<QLineEdit*, hl::Reading, int>> boxes = {
         {ui.txtHLInsideTemp, hl::Reading::InsideTemp, 0},
@@ -109,7 +111,7 @@ bool HouseLeakageTab::checkAllReadings(bool showMessages)
 void HouseLeakageTab::cmbHLTestType_Validate(bool& cancel)
 {
     Q_UNUSED(cancel);
-    QComboBox* list = m_form.hl->cmbHLTestType;
+    QComboBox* list = m_ui->cmbHLTestType;
     const int index = LocateComboText(list, list->currentText());
     if (index >= 0 && index != list->currentIndex())
         list->setCurrentIndex(index);
@@ -119,9 +121,9 @@ void HouseLeakageTab::cmbHLTestType_Validate(bool& cancel)
 void HouseLeakageTab::cmbHLStories_Validate(bool& cancel)
 {
     // Like the other house data, checked only on the Client Survey page.
-    if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) != pages::ClientSurvey)
+    if (m_ctx.navigation.currentPage() != pages::ClientSurvey)
         return;
-    QComboBox* list = m_form.survey->cmbHLStories;
+    QComboBox* list = m_house.stories;
     if (list->currentText().isEmpty())
         return;
     const int index = LocateComboText(list, list->currentText());
@@ -130,8 +132,8 @@ void HouseLeakageTab::cmbHLStories_Validate(bool& cancel)
             list->setCurrentIndex(index);
         return;
     }
-    if (m_form.session.mblnShowValidationMessages)
-        m_form.state.dialogs.msgBox(
+    if (m_ctx.session.mblnShowValidationMessages)
+        m_ctx.state.dialogs.msgBox(
             QStringLiteral("The number of stories must be chosen from the list."), MsgButtons::OK,
             MsgIcon::None, ProgramState::title());
     cancel = true;

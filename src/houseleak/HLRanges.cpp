@@ -7,12 +7,13 @@
 #include "Dialogs.h"
 #include "HouseLeakageTest.h"
 #include "ListFunctions.h"
+#include "PageNavigation.h"
 #include "Pages.h"
 #include "ProgramState.h"
+#include "Session.h"
 #include "Settings.h"
 #include "StoredValues.h"
 #include "Twips.h"
-#include "frmHVACMain.h"
 #include "ui_HouseLeakagePage.h"
 #include "vbconvert.h"
 #include "vberror.h"
@@ -69,20 +70,20 @@ void setTop(QWidget* widget, int twips)
 
 void HouseLeakageTab::RefreshBlowerModel()
 {
-    QComboBox* list = m_form.hl->cmbBlowerModel;
+    QComboBox* list = m_ui->cmbBlowerModel;
     // Selecting the remembered model is no choice of the user's: the tube controls stay as
     // designed until the list is clicked.
     const QSignalBlocker blocker(list);
     list->clear();
     QSqlQuery q =
-        execSql(m_form.state.gcnnUser,
+        execSql(m_ctx.state.gcnnUser,
                 QStringLiteral("SELECT BlowerModelID, BlowerModelName FROM [Blower Models] "
                                "ORDER BY BlowerModelID"));
     while (q.next()) {
         if (const auto id = stored::whole32(q.value(0)))
             addComboItem(list, stored::text(q.value(1)), *id);
     }
-    const QString setting = GetAppSetting(m_form.state.gcnnUser, QStringLiteral("BlowerModelID"));
+    const QString setting = GetAppSetting(m_ctx.state.gcnnUser, QStringLiteral("BlowerModelID"));
     int model = 2;
     if (!setting.isEmpty()) {
         // A setting that is no whole number matches no model.
@@ -93,12 +94,12 @@ void HouseLeakageTab::RefreshBlowerModel()
 
 void HouseLeakageTab::RefreshRange()
 {
-    QComboBox* list = m_form.hl->cmbHLRange;
+    QComboBox* list = m_ui->cmbHLRange;
     const QSignalBlocker blocker(list);
     list->clear();
     const int model =
-        m_form.hl->cmbBlowerModel->currentIndex() < 0 ? 2 : ComboData(m_form.hl->cmbBlowerModel);
-    QSqlQuery q = execSql(m_form.state.gcnnUser,
+        m_ui->cmbBlowerModel->currentIndex() < 0 ? 2 : ComboData(m_ui->cmbBlowerModel);
+    QSqlQuery q = execSql(m_ctx.state.gcnnUser,
                           QStringLiteral("SELECT rangeid, RangeDropText FROM Ranges WHERE "
                                          "BlowerModelID = ? ORDER BY RangeDisplayOrder, rangeid"),
                           {model});
@@ -111,24 +112,24 @@ void HouseLeakageTab::RefreshRange()
 
 void HouseLeakageTab::cmbBlowerModel_Click()
 {
-    QComboBox* list = m_form.hl->cmbBlowerModel;
+    QComboBox* list = m_ui->cmbBlowerModel;
     if (list->currentIndex() < 0)
         return;
-    runDatabaseAction(m_form.state, DbAccess::Write,
+    runDatabaseAction(m_ctx.state, DbAccess::Write,
                       QStringLiteral("The chosen blower model could not be remembered."), [&] {
-                          SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("BlowerModelID"),
+                          SaveAppSetting(m_ctx.state.gcnnUser, QStringLiteral("BlowerModelID"),
                                          QString::number(ComboData(list)));
                       });
     ClearHLTab();
     applyBlowerModel();
     // The page's inputs were just discarded: nothing on it is unsaved.
-    if (m_form.tabMain->tabText(m_form.tabMain->currentIndex()) == pages::HouseLeakage)
-        m_form.session.mblnDataChanged = false;
+    if (m_ctx.navigation.currentPage() == pages::HouseLeakage)
+        m_ctx.session.mblnDataChanged = false;
 }
 
 void HouseLeakageTab::applyBlowerModel()
 {
-    auto& ui = *m_form.hl;
+    auto& ui = *m_ui;
     const bool tube = ComboData(ui.cmbBlowerModel) == 1;
     ui.zlblHLFlowTubeConnection->setVisible(tube);
     ui.cmbHLFlowTubeConnection->setVisible(tube);
@@ -137,7 +138,7 @@ void HouseLeakageTab::applyBlowerModel()
 
 void HouseLeakageTab::cmbHLFlowTubeConnection_Validate(bool& cancel)
 {
-    auto& ui = *m_form.hl;
+    auto& ui = *m_ui;
     QComboBox* tube = ui.cmbHLFlowTubeConnection;
     tube->setCurrentIndex(LocateComboText(tube, tube->currentText()));
     const int range = ComboData(ui.cmbHLRange);
@@ -145,8 +146,8 @@ void HouseLeakageTab::cmbHLFlowTubeConnection_Validate(bool& cancel)
     auto require = [&](int code, const QString& portText) {
         if (port == code)
             return;
-        if (m_form.session.mblnShowValidationMessages)
-            m_form.state.dialogs.msgBox(
+        if (m_ctx.session.mblnShowValidationMessages)
+            m_ctx.state.dialogs.msgBox(
                 QStringLiteral("Range ") + ui.cmbHLRange->currentText() +
                     QStringLiteral(" requires Clear Tube Connection on ") + portText + '.',
                 platform::MsgButtons::OK, platform::MsgIcon::None, ProgramState::title());
@@ -165,13 +166,13 @@ void HouseLeakageTab::cmbHLFlowTubeConnection_Validate(bool& cancel)
 
 void HouseLeakageTab::cmbHLRange_Validate(bool& cancel)
 {
-    QComboBox* list = m_form.hl->cmbHLRange;
+    QComboBox* list = m_ui->cmbHLRange;
     const int index = LocateComboText(list, list->currentText());
     if (index != list->currentIndex())
         list->setCurrentIndex(index);
     if (index < 0) {
-        if (m_form.session.mblnShowValidationMessages)
-            m_form.state.dialogs.msgBox(
+        if (m_ctx.session.mblnShowValidationMessages)
+            m_ctx.state.dialogs.msgBox(
                 QStringLiteral("Warning: Range must be selected from the list to complete test."),
                 platform::MsgButtons::OK, platform::MsgIcon::None, ProgramState::title());
         cancel = true;
@@ -182,13 +183,13 @@ void HouseLeakageTab::cmbHLRange_Validate(bool& cancel)
 
 hl::RangeKind HouseLeakageTab::rangeKind() const
 {
-    return hl::rangeKindOfText(m_form.hl->cmbHLRange->currentText());
+    return hl::rangeKindOfText(m_ui->cmbHLRange->currentText());
 }
 
 void HouseLeakageTab::applyRangeLayout()
 {
-    Session::Filling filling(m_form.session);
-    auto& ui = *m_form.hl;
+    Session::Filling filling(m_ctx.session);
+    auto& ui = *m_ui;
     const int range = ComboData(ui.cmbHLRange);
     const bool measured = range == MeasuredRange || range == MeasuredRangeB;
     ui.zlblHLFlowTubeConnection->setEnabled(!measured);
@@ -196,19 +197,19 @@ void HouseLeakageTab::applyRangeLayout()
     if (measured)
         ui.cmbHLFlowTubeConnection->setCurrentIndex(-1);
     if (range == TwoBlowerRange) {
-        m_form.state.gintBlowerCount = 2;
+        m_ctx.state.gintBlowerCount = 2;
         TwoFanLayout();
     } else {
-        m_form.state.gintBlowerCount = 1;
+        m_ctx.state.gintBlowerCount = 1;
         OneFanLayout();
     }
 }
 
 void HouseLeakageTab::OneFanLayout()
 {
-    auto& ui = *m_form.hl;
-    const int pitch = m_form.state.gintHLRowPitch;
-    const int house = m_form.state.gintHLFirstRowTop;
+    auto& ui = *m_ui;
+    const int pitch = m_ctx.state.gintHLRowPitch;
+    const int house = m_ctx.state.gintHLFirstRowTop;
     const int flow = house + pitch;
     const int measured = flow + pitch;
     const int error = measured + pitch;
@@ -229,11 +230,11 @@ void HouseLeakageTab::OneFanLayout()
 
 void HouseLeakageTab::TwoFanLayout()
 {
-    auto& ui = *m_form.hl;
-    const int pitch = m_form.state.gintHLRowPitch;
+    auto& ui = *m_ui;
+    const int pitch = m_ctx.state.gintHLRowPitch;
     // One row more: the grid moves up by half a box to stay where it was.
     const int half = platform::pixelsToTwips(flowPressure2[0]->height()) / 2;
-    const int house = m_form.state.gintHLFirstRowTop - half;
+    const int house = m_ctx.state.gintHLFirstRowTop - half;
     const int flow = house + pitch;
     const int fan2 = flow + pitch;
     const int measured = fan2 + pitch;
@@ -290,7 +291,7 @@ void HouseLeakageTab::GetRangeConstantsFromID(int32_t rangeId, int directionCode
                                               HouseLeakageTest& test)
 {
     QSqlQuery q = execSql(
-        m_form.state.gcnnUser,
+        m_ctx.state.gcnnUser,
         RangeColumns + QStringLiteral("WHERE rangeid = ? ORDER BY rangeid LIMIT 1"), {rangeId});
     if (q.next())
         loadRangeConstants(q, directionCode, test);
@@ -300,7 +301,7 @@ void HouseLeakageTab::GetRangeConstantsFromDropText(const QString& rangeText, in
                                                     HouseLeakageTest& test)
 {
     // The texts are compared exactly, whatever the column's collation.
-    QSqlQuery q = execSql(m_form.state.gcnnUser,
+    QSqlQuery q = execSql(m_ctx.state.gcnnUser,
                           RangeColumns + QStringLiteral("WHERE RangeDropText = ? COLLATE BINARY "
                                                         "ORDER BY rangeid LIMIT 1"),
                           {rangeText});
@@ -310,8 +311,8 @@ void HouseLeakageTab::GetRangeConstantsFromDropText(const QString& rangeText, in
 
 void HouseLeakageTab::CheckHLDatasetEnables()
 {
-    Session::Filling filling(m_form.session);
-    const bool singlePoint = ComboData(m_form.hl->cmbHLTestType) == 1;
+    Session::Filling filling(m_ctx.session);
+    const bool singlePoint = ComboData(m_ui->cmbHLTestType) == 1;
     const hl::RangeKind kind = rangeKind();
 
     for (QLineEdit* box : {housePressure[0], flowPressure[0], flowPressure2[0], testFlow[0]})

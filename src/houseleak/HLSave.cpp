@@ -4,11 +4,12 @@
 #include "Database.h"
 #include "DatabaseAction.h"
 #include "DatabaseError.h"
+#include "HouseDataBoxes.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
+#include "Session.h"
+#include "TechnicianChoice.h"
 #include "WaitCursor.h"
-#include "frmHVACMain.h"
-#include "ui_HomePage.h"
 #include "ui_HouseLeakagePage.h"
 #include "vbconvert.h"
 #include "vbdate.h"
@@ -39,10 +40,10 @@ QVariant code(const QComboBox* list)
 bool HouseLeakageTab::HLSave()
 {
     platform::WaitCursor wait;
-    auto& ui = *m_form.hl;
-    const QSqlDatabase& db = m_form.state.gcnnUser;
-    const bool messages = m_form.session.mblnShowValidationMessages;
-    if (m_form.session.gintClientID() < 1)
+    auto& ui = *m_ui;
+    const QSqlDatabase& db = m_ctx.state.gcnnUser;
+    const bool messages = m_ctx.session.mblnShowValidationMessages;
+    if (m_ctx.session.gintClientID() < 1)
         return refuse(nullptr,
                       QStringLiteral("Please choose a client before saving a house leakage test."),
                       messages);
@@ -58,7 +59,7 @@ bool HouseLeakageTab::HLSave()
                                      "mm/dd/yyyy h:mm am/pm."),
                       messages);
 
-    Session::Filling filling(m_form.session);
+    Session::Filling filling(m_ctx.session);
     QVariant testDate;
     if (typed) {
         testDate = *typed;
@@ -69,7 +70,7 @@ bool HouseLeakageTab::HLSave()
         ui.txtHLTestDateTime->setText(vbrt::formatDate(now, "mm/dd/yyyy h:mm am/pm"));
         testDate = now;
     }
-    const QString techName = m_form.home->cmbTechnician->currentText();
+    const QString techName = m_technicians.currentTechnician();
     const QString userId = SaveableText(db, QStringLiteral("House Leakage Tests"),
                                         QStringLiteral("HltUserID"), ui.txtHLTestNum)
                                ->text();
@@ -86,7 +87,7 @@ bool HouseLeakageTab::HLSave()
                            "HltTestType",   "HltDirection", "HltGaugeLocation", "hltWindFactor",
                            "BlowerModelID", "rangeid",      "HltFlowTube",      "HltInsideTemp",
                            "HltOutsideTemp"};
-    QVariantList values = {m_form.session.gintClientID(),
+    QVariantList values = {m_ctx.session.gintClientID(),
                            testDate,
                            techName,
                            userId,
@@ -116,10 +117,10 @@ bool HouseLeakageTab::HLSave()
     }
 
     // A database failure stores nothing and keeps the page as it is, still unsaved.
-    const int32_t shownId = m_form.session.mintCurrentHltID;
-    const bool changed = m_form.session.mblnDataChanged;
+    const int32_t shownId = m_ctx.session.mintCurrentHltID;
+    const bool changed = m_ctx.session.mblnDataChanged;
     const bool saved = runDatabaseAction(
-        m_form.state, DbAccess::Write, QStringLiteral("The house leakage test could not be saved."),
+        m_ctx.state, DbAccess::Write, QStringLiteral("The house leakage test could not be saved."),
         [&] {
             const QString sql = QStringLiteral("INSERT INTO [House Leakage Tests] (%1) VALUES (%2)")
                                     .arg(columns.join(QStringLiteral(", ")),
@@ -127,8 +128,8 @@ bool HouseLeakageTab::HLSave()
                                              .join(QStringLiteral(", ")));
             const QSqlQuery insert = execSql(db, sql, values);
             const int32_t hltId = insert.lastInsertId().toInt();
-            m_form.session.mintCurrentHltID = hltId;
-            m_form.session.mblnDataChanged = false;
+            m_ctx.session.mintCurrentHltID = hltId;
+            m_ctx.session.mblnDataChanged = false;
 
             // The new test is the row to find in the list: it is highlighted, not loaded again.
             QSqlQuery tests = clientTests();
@@ -136,8 +137,8 @@ bool HouseLeakageTab::HLSave()
             selectTestRow(hltId);
         });
     if (!saved) {
-        m_form.session.mintCurrentHltID = shownId;
-        m_form.session.mblnDataChanged = changed;
+        m_ctx.session.mintCurrentHltID = shownId;
+        m_ctx.session.mblnDataChanged = changed;
     }
     return saved;
 }

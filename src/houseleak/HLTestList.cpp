@@ -5,16 +5,15 @@
 #include "DatabaseAction.h"
 #include "DatabaseError.h"
 #include "Dialogs.h"
+#include "HouseDataBoxes.h"
 #include "HouseLeakageTest.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
+#include "Session.h"
 #include "Settings.h"
 #include "StoredValues.h"
-#include "Technicians.h"
+#include "TechnicianChoice.h"
 #include "Twips.h"
-#include "frmHVACMain.h"
-#include "ui_ClientSurveyPage.h"
-#include "ui_HomePage.h"
 #include "ui_HouseLeakagePage.h"
 #include "vbconvert.h"
 #include "vberror.h"
@@ -98,10 +97,10 @@ QTableWidgetItem* cell(const QString& text,
 
 QSqlQuery HouseLeakageTab::clientTests() const
 {
-    return execSql(m_form.state.gcnnUser,
+    return execSql(m_ctx.state.gcnnUser,
                    QStringLiteral("SELECT * FROM [House Leakage Test List] WHERE ClientId = ? "
                                   "ORDER BY HltUserID, HltTestDate"),
-                   QVariantList{m_form.session.gintClientID()}, true);
+                   QVariantList{m_ctx.session.gintClientID()}, true);
 }
 
 void HouseLeakageTab::SetUpHLTests()
@@ -165,21 +164,19 @@ void HouseLeakageTab::RefreshHLTests(QSqlQuery& rows)
     }
 
     ListContext context;
-    auto& house = *m_form.survey;
-    context.zone =
-        attempt<int16_t>([&] { return vbrt::cint(m_form.session.mstrClimateLBLZone()); });
-    context.livingArea =
-        attempt<int32_t>([&] { return vbrt::clng(house.txtHLLivingArea->text()); });
-    context.stories = int16_t(ComboData(house.cmbHLStories));
-    context.ceiling = attempt<float>([&] { return vbrt::csng(house.txtHLCeilingHeight->text()); });
-    context.bedrooms = attempt<float>([&] { return vbrt::csng(house.txtHLBedrooms->text()); });
-    context.winterDesignTemp = m_form.session.msngClimateWinterDesignTemp();
-    context.summerGrainDiff = m_form.session.msngClimateSummerGrainDiff();
+    const HouseDataBoxes& house = m_house;
+    context.zone = attempt<int16_t>([&] { return vbrt::cint(m_ctx.session.mstrClimateLBLZone()); });
+    context.livingArea = attempt<int32_t>([&] { return vbrt::clng(house.livingArea->text()); });
+    context.stories = int16_t(ComboData(house.stories));
+    context.ceiling = attempt<float>([&] { return vbrt::csng(house.ceilingHeight->text()); });
+    context.bedrooms = attempt<float>([&] { return vbrt::csng(house.bedrooms->text()); });
+    context.winterDesignTemp = m_ctx.session.msngClimateWinterDesignTemp();
+    context.summerGrainDiff = m_ctx.session.msngClimateSummerGrainDiff();
 
     // Every range once, rather than one look-up per listed test.
     QHash<int, RangeRow> ranges;
     {
-        QSqlQuery r = execSql(m_form.state.gcnnUser,
+        QSqlQuery r = execSql(m_ctx.state.gcnnUser,
                               QStringLiteral("SELECT rangeid, RangeK, RangeKReversed, RangeN, "
                                              "RangeNReversed, RangeK1, RangeK2, RangeK3, RangeK4 "
                                              "FROM Ranges ORDER BY rangeid"));
@@ -287,7 +284,7 @@ void HouseLeakageTab::RefreshHLTests(QSqlQuery& rows)
 
     const bool any = count > 0;
     m_grid->setEnabled(any);
-    m_form.hl->zlblHLTestSelect->setEnabled(any);
+    m_ui->zlblHLTestSelect->setEnabled(any);
     if (any)
         m_grid->selectionModel()->setCurrentIndex(m_grid->model()->index(0, ColHltTestId),
                                                   QItemSelectionModel::NoUpdate);
@@ -337,10 +334,10 @@ void HouseLeakageTab::fgdHLTestSelect_SelChange()
         const int32_t id = currentRowId();
         if (id < 0)
             return;
-        m_form.session.mintCurrentHltID = id;
+        m_ctx.session.mintCurrentHltID = id;
         if (!mblnSuppressHLTestLoad)
             ShowHltRecord(id);
-        m_form.session.mblnDataChanged = false;
+        m_ctx.session.mblnDataChanged = false;
     } catch (...) {
     }
 }
@@ -352,44 +349,44 @@ void HouseLeakageTab::fgdHLTestSelect_KeyUp(int keyCode)
     const int32_t id = currentRowId();
     if (id < 0)
         return;
-    if (m_form.state.dialogs.msgBox(QStringLiteral("Delete selected House Leakage test?"),
-                                    platform::MsgButtons::YesNo, platform::MsgIcon::None,
-                                    QStringLiteral("Confirm Delete")) != platform::MsgResult::Yes)
+    if (m_ctx.state.dialogs.msgBox(QStringLiteral("Delete selected House Leakage test?"),
+                                   platform::MsgButtons::YesNo, platform::MsgIcon::None,
+                                   QStringLiteral("Confirm Delete")) != platform::MsgResult::Yes)
         return;
     // A test that could not be deleted stays listed.
     if (!runDatabaseAction(
-            m_form.state, DbAccess::Write,
+            m_ctx.state, DbAccess::Write,
             QStringLiteral("The house leakage test could not be deleted."), [&] {
-                execSql(m_form.state.gcnnUser,
+                execSql(m_ctx.state.gcnnUser,
                         QStringLiteral(
                             "DELETE FROM [House Leakage Tests] WHERE HltID = ? AND ClientId = ?"),
-                        {id, m_form.session.gintClientID()});
+                        {id, m_ctx.session.gintClientID()});
                 QSqlQuery tests = clientTests();
                 RefreshHLTests(tests);
             }))
         return;
     const QTableWidgetItem* first = m_grid->item(0, ColTestId);
     if (first && !first->text().isEmpty()) {
-        m_form.session.mintCurrentHltID = vbrt::clng(first->text());
+        m_ctx.session.mintCurrentHltID = vbrt::clng(first->text());
         const bool suppress = std::exchange(mblnSuppressHLTestLoad, true);
         m_grid->setCurrentCell(0, ColTestId, QItemSelectionModel::NoUpdate);
         SelectCurrentHLTestRow();
         mblnSuppressHLTestLoad = suppress;
     } else {
-        m_form.session.mintCurrentHltID = -1;
+        m_ctx.session.mintCurrentHltID = -1;
     }
 }
 
 void HouseLeakageTab::ShowHltRecord(int32_t hltId)
 {
     // Only a test of the current client is shown.
-    QSqlQuery q = execSql(m_form.state.gcnnUser,
+    QSqlQuery q = execSql(m_ctx.state.gcnnUser,
                           QStringLiteral("SELECT * FROM [House Leakage Test List] WHERE HltID = ? "
                                          "AND ClientId = ?"),
-                          {hltId, m_form.session.gintClientID()});
+                          {hltId, m_ctx.session.gintClientID()});
     if (!q.next())
         return;
-    auto& ui = *m_form.hl;
+    auto& ui = *m_ui;
     // A reading the page could not hold shows as an empty box.
     auto number = [&q](const QString& field) {
         const auto v = stored::whole32(q.value(field));
@@ -404,8 +401,8 @@ void HouseLeakageTab::ShowHltRecord(int32_t hltId)
         list->setCurrentIndex(v ? LocateComboItemData(list, *v) : -1);
     };
     {
-        Session::Filling filling(m_form.session);
-        m_form.technicians->showTestTechnician(stored::text(q.value("TechName")));
+        Session::Filling filling(m_ctx.session);
+        m_technicians.showTestTechnician(stored::text(q.value("TechName")));
 
         const auto model = code(QStringLiteral("BlowerModelID"));
         const int modelIndex = model ? LocateComboItemData(ui.cmbBlowerModel, *model) : -1;
@@ -415,9 +412,9 @@ void HouseLeakageTab::ShowHltRecord(int32_t hltId)
                 ui.cmbBlowerModel->setCurrentIndex(modelIndex);
             }
             runDatabaseAction(
-                m_form.state, DbAccess::Write,
+                m_ctx.state, DbAccess::Write,
                 QStringLiteral("The chosen blower model could not be remembered."), [&] {
-                    SaveAppSetting(m_form.state.gcnnUser, QStringLiteral("BlowerModelID"),
+                    SaveAppSetting(m_ctx.state.gcnnUser, QStringLiteral("BlowerModelID"),
                                    QString::number(*model));
                 });
             applyBlowerModel();
@@ -470,8 +467,8 @@ void HouseLeakageTab::PrepHLTestTab(int32_t hltId)
     const bool hasTests = first && !first->text().isEmpty();
     if (hltId < 1) {
         if (!hasTests) {
-            Session::Filling filling(m_form.session);
-            auto& ui = *m_form.hl;
+            Session::Filling filling(m_ctx.session);
+            auto& ui = *m_ui;
             ui.cmbHLRange->setCurrentIndex(-1);
             ui.cmbHLFlowTubeConnection->setCurrentIndex(
                 LocateComboItemData(ui.cmbHLFlowTubeConnection, 1));
@@ -479,19 +476,19 @@ void HouseLeakageTab::PrepHLTestTab(int32_t hltId)
             ui.txtHLInsideTemp->setFocus(Qt::OtherFocusReason);
         }
     } else {
-        m_form.session.mintCurrentHltID = hltId;
+        m_ctx.session.mintCurrentHltID = hltId;
         selectTestRow(hltId);
         if (currentRowId() != hltId)
-            m_form.session.mintCurrentHltID = -1; // no such test of this client
+            m_ctx.session.mintCurrentHltID = -1; // no such test of this client
         else
             ShowHltRecord(hltId);
     }
-    m_form.session.mblnDataChanged = false;
+    m_ctx.session.mblnDataChanged = false;
 }
 
 void HouseLeakageTab::prepare()
 {
-    runDatabaseAction(m_form.state, DbAccess::Read,
+    runDatabaseAction(m_ctx.state, DbAccess::Read,
                       QStringLiteral("The house leakage tests could not be read."),
-                      [this] { PrepHLTestTab(m_form.session.mintCurrentHltID); });
+                      [this] { PrepHLTestTab(m_ctx.session.mintCurrentHltID); });
 }

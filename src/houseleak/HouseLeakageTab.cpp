@@ -1,13 +1,14 @@
 #include "HouseLeakageTab.h"
 
+#include "FieldValidation.h"
 #include "HLResultsSnapshot.h"
+#include "HouseDataBoxes.h"
 #include "HouseLeakageTest.h"
 #include "ListFunctions.h"
 #include "ProgramState.h"
-#include "Technicians.h"
+#include "Session.h"
+#include "TechnicianChoice.h"
 #include "Twips.h"
-#include "frmHVACMain.h"
-#include "ui_ClientSurveyPage.h"
 #include "ui_HouseLeakagePage.h"
 
 #include <QKeyEvent>
@@ -28,15 +29,17 @@ template <typename W> std::array<W*, 6> gather(QWidget* page, const QString& bas
 
 } // namespace
 
-HouseLeakageTab::HouseLeakageTab(frmHVACMain& form) : m_form(form)
+HouseLeakageTab::HouseLeakageTab(const PageContext& context, Ui::HouseLeakagePage& page,
+                                 QWidget* pageWidget, const HouseDataBoxes& house,
+                                 TechnicianChoice& technicians)
+    : m_ctx(context), m_ui(&page), m_page(pageWidget), m_house(house), m_technicians(technicians)
 {
-    QWidget* page = m_form.pageHouseLeakage;
-    housePressure = gather<QLineEdit>(page, QStringLiteral("atxtHLHousePressure"));
-    flowPressure = gather<QLineEdit>(page, QStringLiteral("atxtHLFlowPressure"));
-    flowPressure2 = gather<QLineEdit>(page, QStringLiteral("atxtHLFlowPressure2"));
-    testFlow = gather<QLineEdit>(page, QStringLiteral("atxtHLTestFlow"));
-    testError = gather<QLineEdit>(page, QStringLiteral("atxtHLTestError"));
-    m_grid = m_form.hl->fgdHLTestSelect;
+    housePressure = gather<QLineEdit>(m_page, QStringLiteral("atxtHLHousePressure"));
+    flowPressure = gather<QLineEdit>(m_page, QStringLiteral("atxtHLFlowPressure"));
+    flowPressure2 = gather<QLineEdit>(m_page, QStringLiteral("atxtHLFlowPressure2"));
+    testFlow = gather<QLineEdit>(m_page, QStringLiteral("atxtHLTestFlow"));
+    testError = gather<QLineEdit>(m_page, QStringLiteral("atxtHLTestError"));
+    m_grid = m_ui->fgdHLTestSelect;
     connectSignals();
 }
 
@@ -44,17 +47,17 @@ HouseLeakageTab::~HouseLeakageTab() = default;
 
 void HouseLeakageTab::connectSignals()
 {
-    auto& ui = *m_form.hl;
+    auto& ui = *m_ui;
     connect(ui.cmbBlowerModel, &QComboBox::currentIndexChanged, this,
             &HouseLeakageTab::cmbBlowerModel_Click);
     connect(ui.cmdHLCalculate, &QPushButton::clicked, this, &HouseLeakageTab::cmdHLCalculate_Click);
 
-    auto& v = m_form.validation;
+    auto& v = m_ctx.validation;
     v.addCheck(ui.cmbHLFlowTubeConnection,
                [this](bool& c) { cmbHLFlowTubeConnection_Validate(c); });
     v.addCheck(ui.cmbHLRange, [this](bool& c) { cmbHLRange_Validate(c); });
     v.addCheck(ui.cmbHLTestType, [this](bool& c) { cmbHLTestType_Validate(c); });
-    v.addCheck(m_form.survey->cmbHLStories, [this](bool& c) { cmbHLStories_Validate(c); });
+    v.addCheck(m_house.stories, [this](bool& c) { cmbHLStories_Validate(c); });
     addReadingChecks();
 
     // Every input of the calculation: a change makes the results stale and the test unsaved.
@@ -86,17 +89,17 @@ bool HouseLeakageTab::eventFilter(QObject* watched, QEvent* event)
 
 void HouseLeakageTab::inputChanged()
 {
-    if (m_form.session.isFilling())
+    if (m_ctx.session.isFilling())
         return;
     ClearHLResults();
-    m_form.session.mblnDataChanged = true;
+    m_ctx.session.mblnDataChanged = true;
 }
 
 void HouseLeakageTab::recordChanged()
 {
-    if (m_form.session.isFilling())
+    if (m_ctx.session.isFilling())
         return;
-    m_form.session.mblnDataChanged = true;
+    m_ctx.session.mblnDataChanged = true;
 }
 
 void HouseLeakageTab::TakeRowPositions()
@@ -104,17 +107,17 @@ void HouseLeakageTab::TakeRowPositions()
     // The rows' design positions, in twips as the layouts work with them.
     const int first = platform::pixelsToTwips(housePressure[0]->y());
     const int flow = platform::pixelsToTwips(flowPressure[0]->y());
-    m_form.state.gintHLFirstRowTop = int16_t(first);
-    m_form.state.gintHLRowPitch = int16_t(flow - first);
+    m_ctx.state.gintHLFirstRowTop = int16_t(first);
+    m_ctx.state.gintHLRowPitch = int16_t(flow - first);
     OneFanLayout();
 }
 
 void HouseLeakageTab::ClearHLResults()
 {
-    Session::Filling filling(m_form.session);
+    Session::Filling filling(m_ctx.session);
     m_resultsCalculated = false;
     m_results.reset();
-    auto& ui = *m_form.hl;
+    auto& ui = *m_ui;
     for (QLineEdit* box : {ui.txtActualLeakage, ui.txtOptimumLeakage, ui.txtActualLeakageCrack,
                            ui.txtEstimatedAirChanges, ui.txtOptimumAirChanges})
         box->clear();
@@ -134,10 +137,10 @@ void HouseLeakageTab::ClearHLResults()
 
 void HouseLeakageTab::ClearHLTab()
 {
-    Session::Filling filling(m_form.session);
-    auto& ui = *m_form.hl;
+    Session::Filling filling(m_ctx.session);
+    auto& ui = *m_ui;
     // A technician shown for a reloaded test only goes with that test.
-    m_form.technicians->dropTestTechnician();
+    m_technicians.dropTestTechnician();
     for (const auto* row : {&housePressure, &flowPressure, &flowPressure2, &testFlow, &testError})
         for (QLineEdit* box : *row)
             box->clear();

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "HLDatasets.h"
+#include "HouseDataBoxes.h"
+#include "HouseLeakageTest.h"
 #include "PageBehaviour.h"
+#include "PageContext.h"
 
 #include <QObject>
 #include <QString>
@@ -10,25 +13,30 @@
 #include <cstdint>
 #include <memory>
 
-class frmHVACMain;
 class HLResultsSnapshot;
-class HouseLeakageTest;
+class TechnicianChoice;
 class QLabel;
 class QLineEdit;
 class QSqlQuery;
 class QTableWidget;
 class QWidget;
 
+namespace Ui {
+class HouseLeakagePage;
+}
+
 // The House Leakage Test page: blower models and ranges, data sets, calculation, saving, list.
 //
 // The page's result boxes (txtActualLeakage ... txtOptimumAirChanges, atxtHLTestFlow_i,
 // atxtHLTestError_i) and results() hold the last calculation while resultsCalculated() is
-// true; any change of an input clears them. The form's mobjHLTest is the object the last
-// calculation was made with.
+// true; any change of an input clears them. mobjHLTest is the object the last calculation was
+// made with.
 class HouseLeakageTab : public QObject, public PageBehaviour
 {
 public:
-    explicit HouseLeakageTab(frmHVACMain& form);
+    // The house data lie on the Client Survey page; a reloaded test shows its technician.
+    HouseLeakageTab(const PageContext& context, Ui::HouseLeakagePage& page, QWidget* pageWidget,
+                    const HouseDataBoxes& house, TechnicianChoice& technicians);
     ~HouseLeakageTab() override;
 
     // The page as the tab hub leaves or enters it.
@@ -87,6 +95,7 @@ public:
     QSqlQuery clientTests() const;
 
     bool mblnSuppressHLTestLoad = false;
+    std::unique_ptr<HouseLeakageTest> mobjHLTest;
 
     // The reading boxes, data sets 0 to 5.
     std::array<QLineEdit*, 6> housePressure{};
@@ -129,7 +138,11 @@ private:
     void selectTestRow(int32_t hltId);
     int32_t currentRowId() const;
 
-    frmHVACMain& m_form;
+    PageContext m_ctx;
+    Ui::HouseLeakagePage* m_ui;
+    QWidget* m_page;
+    HouseDataBoxes m_house;
+    TechnicianChoice& m_technicians;
     QTableWidget* m_grid = nullptr;
     bool m_resultsCalculated = false;
     std::shared_ptr<const HLResultsSnapshot> m_results;

@@ -2,14 +2,13 @@
 
 #include "PresentationProgram.h"
 #include "ProgramState.h"
-#include "frmHVACMain.h"
 #include "frmMediaViewer.h"
 #include "frmMoviePlayer.h"
 #include "frmPDFViewer.h"
 
-void ShowMediaViewer(frmHVACMain& form)
+void ShowMediaViewer(ProgramState& state, QWidget* parent)
 {
-    frmMediaViewer viewer(form.state, form.window());
+    frmMediaViewer viewer(state, parent);
     viewer.Form_Load();
     viewer.exec();
 }

@@ -3,11 +3,10 @@
 #include <QString>
 
 class QWidget;
-class frmHVACMain;
 struct ProgramState;
 
-// Shows the media viewer as a modal window; returns when the user closes it.
-void ShowMediaViewer(frmHVACMain& form);
+// Shows the media viewer as a modal window over parent; returns when the user closes it.
+void ShowMediaViewer(ProgramState& state, QWidget* parent);
 
 // Shut-down: closes a slide show left open and quits the presentation program; never fails.
 void CloseSlideShows(ProgramState& state);

@@ -6,18 +6,12 @@
 #include "DatabaseError.h"
 #include "Dialogs.h"
 #include "HLResultsSnapshot.h"
-#include "HouseLeakageTab.h"
 #include "HouseLeakageTest.h"
-#include "ListFunctions.h"
 #include "ProgramState.h"
 #include "WaitCursor.h"
-#include "frmHVACMain.h"
 #include "report/ReportLayout.h"
 #include "report/ReportOutput.h"
 #include "report/ReportWindow.h"
-#include "ui_ClientSurveyPage.h"
-#include "ui_HomePage.h"
-#include "ui_HouseLeakagePage.h"
 #include "vberror.h"
 #include "vbformat.h"
 
@@ -61,10 +55,12 @@ private:
 
 } // namespace
 
-ReportBuilder::ReportBuilder(frmHVACMain& form) : m_form(form)
+ReportBuilder::ReportBuilder(ProgramState& state, QWidget* window, const Buttons& buttons,
+                             const ReportSource& source)
+    : m_state(state), m_window(window), m_buttons(buttons), m_source(source)
 {
     registerLayoutResources();
-    auto& ui = *m_form.hl;
+    const Buttons& ui = m_buttons;
     connect(ui.cmdHLViewClientReport, &QPushButton::clicked, this,
             &ReportBuilder::cmdHLViewClientReport_Click);
     connect(ui.cmdHLPrintClientReport, &QPushButton::clicked, this,
@@ -88,43 +84,13 @@ QString ReportBuilder::layoutResource(const QString& layout)
 
 reporting::ReportHeader ReportBuilder::reportHeader() const
 {
-    const auto& survey = *m_form.survey;
-    const auto& hl = *m_form.hl;
-    reporting::ReportHeader h;
-    h.testNumber = hl.txtHLTestNum->text();
-    h.clientInfo = reporting::joined({survey.txtClientName->text(), survey.txtClientStreet->text(),
-                                      survey.cmbClientCity->currentText(),
-                                      survey.cmbClientState->currentText()});
-    h.techInfo =
-        reporting::techInfo(m_form.state.gcnnUser, m_form.home->cmbTechnician->currentText());
-    h.testDate = hl.txtHLTestDateTime->text();
-
-    h.livingArea = survey.txtHLLivingArea->text();
-    h.stories = survey.cmbHLStories->currentText();
-    h.bedrooms = survey.txtHLBedrooms->text();
-    h.ceilingHeight = survey.txtHLCeilingHeight->text();
-    h.windExposure = hl.cmbHLWindFactor->currentText();
-    h.windExposureCode = ComboData(hl.cmbHLWindFactor);
-    h.climateCity = m_form.session.mstrClimateCity();
-    h.climateLblZone = m_form.session.mstrClimateLBLZone();
-    h.insideTemp = hl.txtHLInsideTemp->text();
-    h.outsideTemp = hl.txtHLOutsideTemp->text();
-    h.testDirection = hl.cmbHLTestDirection2->currentText();
-    h.range = hl.cmbHLRange->currentText();
-    const HouseLeakageTab& page = *m_form.houseLeakage;
-    for (size_t i = 0; i < h.housePressure.size(); ++i) {
-        h.housePressure[i] = page.housePressure[i]->text();
-        h.flowPressure[i] = page.flowPressure[i]->text();
-        h.testFlow[i] = page.testFlow[i]->text();
-        h.testError[i] = page.testError[i]->text();
-    }
-    return h;
+    return m_source.reportHeader();
 }
 
 reporting::ReportContent ReportBuilder::reportOf(MakeReport make) const
 {
     const reporting::ReportHeader header = reportHeader();
-    if (const auto results = m_form.houseLeakage->results())
+    if (const auto results = m_source.results())
         return make(*results, header);
     HouseLeakageTest never;
     return make(HLResultsSnapshot::capture(never, 0), header);
@@ -132,7 +98,7 @@ reporting::ReportContent ReportBuilder::reportOf(MakeReport make) const
 
 BuiltReport ReportBuilder::build(MakeReport make)
 {
-    return reporting::buildReport(m_form.state.gcnnUser, reportOf(make));
+    return reporting::buildReport(m_state.gcnnUser, reportOf(make));
 }
 
 BuiltReport ReportBuilder::BuildHouseReport()
@@ -148,7 +114,7 @@ BuiltReport ReportBuilder::BuildTechnicalReport()
 std::optional<reporting::ReportContent> ReportBuilder::computedReport(MakeReport make)
 {
     // With no results the buttons are off: asking then is the program's own fault.
-    if (!m_form.houseLeakage->results())
+    if (!m_source.results())
         return reportOf(make);
     try {
         return reportOf(make);
@@ -157,13 +123,12 @@ std::optional<reporting::ReportContent> ReportBuilder::computedReport(MakeReport
     } catch (const vbrt::Error& e) {
         // A figure that cannot be computed (an unknown or extreme climate, house value or
         // reading) leaves this report out; the program goes on.
-        m_form.state.gLog.NewEntry(QStringLiteral("The report could not be computed.  Error "
-                                                  "number:  ") +
-                                   vbrt::cstr(qint64(e.number())) +
-                                   QStringLiteral(".  Error Text:  '") + e.description() +
-                                   QStringLiteral("'"));
-        m_form.state.dialogs.msgBox(ReportNotComputed, platform::MsgButtons::OK,
-                                    platform::MsgIcon::Exclamation, ProgramState::title());
+        m_state.gLog.NewEntry(QStringLiteral("The report could not be computed.  Error "
+                                             "number:  ") +
+                              vbrt::cstr(qint64(e.number())) + QStringLiteral(".  Error Text:  '") +
+                              e.description() + QStringLiteral("'"));
+        m_state.dialogs.msgBox(ReportNotComputed, platform::MsgButtons::OK,
+                               platform::MsgIcon::Exclamation, ProgramState::title());
         return std::nullopt;
     }
 }
@@ -183,10 +148,10 @@ void ReportBuilder::create(int mode, MakeReport make)
     BuiltReport report;
     std::optional<reporting::ReportContent> content;
     const bool read = runDatabaseAction(
-        m_form.state, DbAccess::Read, QStringLiteral("The report could not be made."), [&] {
+        m_state, DbAccess::Read, QStringLiteral("The report could not be made."), [&] {
             content = computedReport(make);
             if (content)
-                report = reporting::buildReport(m_form.state.gcnnUser, *content);
+                report = reporting::buildReport(m_state.gcnnUser, *content);
         });
     if (read && content)
         present(report, mode);
@@ -196,13 +161,13 @@ void ReportBuilder::present(const BuiltReport& report, int mode)
 {
     platform::ReportLayout layout =
         platform::ReportLayout::load(layoutResource(report.layout), report.row);
-    platform::Dialogs& dialogs = m_form.state.dialogs;
+    platform::Dialogs& dialogs = m_state.dialogs;
     if (mode == ShowReport) {
         QPointer<platform::ReportWindow>& window = m_windows[report.layout];
         if (window)
             window->setReport(std::move(layout), report.row);
         else
-            window = new platform::ReportWindow(std::move(layout), report.row, dialogs, &m_form);
+            window = new platform::ReportWindow(std::move(layout), report.row, dialogs, m_window);
         window->show();
         window->raise();
         window->activateWindow();
@@ -238,7 +203,7 @@ void ReportBuilder::cmdHLPrintClientReport_Click()
         platform::WaitCursor wait;
         CreateHouseReport(PrintReport);
     }
-    m_form.hl->cmdHLPrintTechReport->setFocus();
+    m_buttons.cmdHLPrintTechReport->setFocus();
 }
 
 void ReportBuilder::cmdHLViewTechReport_Click()
@@ -253,5 +218,5 @@ void ReportBuilder::cmdHLPrintTechReport_Click()
         platform::WaitCursor wait;
         CreateTechnicalReport(PrintReport);
     }
-    m_form.hl->cmdContinueFromHLTab->setFocus();
+    m_buttons.cmdContinueFromHLTab->setFocus();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HouseLeakageReports.h"
+#include "ReportSource.h"
 
 #include <QHash>
 #include <QObject>
@@ -9,8 +10,10 @@
 
 #include <optional>
 
-class frmHVACMain;
 class HLResultsSnapshot;
+class QPushButton;
+class QWidget;
+struct ProgramState;
 
 namespace platform {
 class ReportWindow;
@@ -26,7 +29,19 @@ public:
     static constexpr int ShowReport = 0;
     static constexpr int PrintReport = 1;
 
-    explicit ReportBuilder(frmHVACMain& form);
+    // The report buttons of the House Leakage Test page, and the one that leads on from it.
+    struct Buttons
+    {
+        QPushButton* cmdHLViewClientReport = nullptr;
+        QPushButton* cmdHLPrintClientReport = nullptr;
+        QPushButton* cmdHLViewTechReport = nullptr;
+        QPushButton* cmdHLPrintTechReport = nullptr;
+        QPushButton* cmdContinueFromHLTab = nullptr;
+    };
+
+    // The reports are shown over window.
+    ReportBuilder(ProgramState& state, QWidget* window, const Buttons& buttons,
+                  const ReportSource& source);
     ~ReportBuilder() override;
 
     void CreateHouseReport(int mode);
@@ -73,7 +88,10 @@ private:
     reporting::ReportContent reportOf(MakeReport make) const;
     BuiltReport build(MakeReport make);
 
-    frmHVACMain& m_form;
+    ProgramState& m_state;
+    QWidget* m_window;
+    Buttons m_buttons;
+    const ReportSource& m_source;
     // One shared window per layout, as each layout had one instance.
     QHash<QString, QPointer<platform::ReportWindow>> m_windows;
 };

@@ -325,8 +325,8 @@ private slots:
         enterTest(r);
         r.type(r.ui().txtHLTestNum, "2");
         r.clickCalculate();
-        const float first = r.form().mobjHLTest->MeasuredLeakageSqIn();
-        const float firstAch = r.form().mobjHLTest->EstimatedAirChangesDaily();
+        const float first = r.form().houseLeakage->mobjHLTest->MeasuredLeakageSqIn();
+        const float firstAch = r.form().houseLeakage->mobjHLTest->EstimatedAirChangesDaily();
         // A second test with an empty row 2 and a later row: the list uses the same rows as
         // the page.
         r.tab().PrepHLTestTab(-1);
@@ -334,7 +334,7 @@ private slots:
         r.type(r.ui().txtHLTestNum, "1");
         r.clickCalculate();
         VERIFY_DIALOGS_DONE(r.run.dialogs);
-        const float second = r.form().mobjHLTest->MeasuredLeakageSqIn();
+        const float second = r.form().houseLeakage->mobjHLTest->MeasuredLeakageSqIn();
 
         r.tab().PrepHLTestTab(-1);
         QTableWidget* g = grid(r);

@@ -184,7 +184,7 @@ private slots:
                 }
                 QTest::mouseClick(viewer.ui->cmdClose, Qt::LeftButton);
             });
-            ShowMediaViewer(v.run.form());
+            ShowMediaViewer(v.run.form().state, v.run.form().window());
         }
         QCOMPARE(frames.size(), 5);
         for (auto frame = frames.cbegin(); frame != frames.cend(); ++frame)
@@ -263,7 +263,7 @@ private slots:
                 caption = viewer.windowTitle();
                 QTest::mouseClick(viewer.ui->cmdClose, Qt::LeftButton);
             });
-            ShowMediaViewer(v.run.form());
+            ShowMediaViewer(v.run.form().state, v.run.form().window());
             QVERIFY(watch.seen());
         }
         QCOMPARE(caption, QStringLiteral("HVAC Media Viewer"));

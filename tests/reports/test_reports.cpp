@@ -3,8 +3,8 @@
 // asked for before any calculation.
 #include "BlowerDoorRun.h"
 #include "GuiTestMain.h"
-#include "ReportTestSupport.h"
 #include "HLResultsSnapshot.h"
+#include "ReportTestSupport.h"
 #include "report/ReportLayout.h"
 #include "report/ReportOutput.h"
 #include "report/ReportWindow.h"
@@ -524,7 +524,7 @@ private slots:
         QFETCH(QString, button);
         MainWindowFixture run;
         QVERIFY(startWithClient(run));
-        QVERIFY(!run.form().mobjHLTest);
+        QVERIFY(!run.form().houseLeakage->mobjHLTest);
         auto* pressed = run.form().pageHouseLeakage->findChild<QPushButton*>(button);
         QVERIFY(pressed);
         pressed->setEnabled(true);

@@ -45,8 +45,9 @@ public:
         m_name = QStringLiteral("private-%1").arg(++serial);
         m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         m_db.setDatabaseName(path);
-        m_db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;") + lockWaitOption()
-                                        : lockWaitOption());
+        m_db.setConnectOptions(readOnly
+                                   ? QStringLiteral("QSQLITE_OPEN_READONLY;") + lockWaitOption()
+                                   : lockWaitOption());
     }
     ~ScopedConnection()
     {
@@ -230,8 +231,9 @@ void InitializeData(ProgramState& state)
                                             "permissions."),
                              platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
                              ProgramState::title());
-        vbrt::raise(DatabaseErrorNumber, QStringLiteral("Unable to access MsysObjects table in program "
-                                                  "database."));
+        vbrt::raise(DatabaseErrorNumber,
+                    QStringLiteral("Unable to access MsysObjects table in program "
+                                   "database."));
     }
     try {
         LinkTables(supplied, user);
