@@ -1,4 +1,4 @@
-// The calculation: checks the entries, hands them to the form's HouseLeakageTest, keeps what it
+// The calculation: checks the entries, hands them to the page's HouseLeakageTest, keeps what it
 // computed as the results snapshot and shows it on the page.
 #include "HouseLeakageTab.h"
 
