@@ -82,14 +82,9 @@ QString ReportBuilder::layoutResource(const QString& layout)
     return QStringLiteral(":/layouts/") + layout + QStringLiteral(".json");
 }
 
-reporting::ReportHeader ReportBuilder::reportHeader() const
-{
-    return m_source.reportHeader();
-}
-
 reporting::ReportContent ReportBuilder::reportOf(MakeReport make) const
 {
-    const reporting::ReportHeader header = reportHeader();
+    const reporting::ReportHeader header = m_source.reportHeader();
     if (const auto results = m_source.results())
         return make(*results, header);
     HouseLeakageTest never;

@@ -58,10 +58,6 @@ public:
     BuiltReport BuildHouseReport();
     BuiltReport BuildTechnicalReport();
 
-    // The texts the reports print around the figures, read from the pages and the current
-    // climate.
-    reporting::ReportHeader reportHeader() const;
-
     // The on-screen window of a layout while it is open, else null.
     platform::ReportWindow* reportWindow(const QString& layout) const;
 
